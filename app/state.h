@@ -1,0 +1,58 @@
+#pragma once
+// The program's whole state: the chart moment, the computed positions, the shared point
+// arrays, the chart kind and the field models of every window. One instance lives as long
+// as the program; it is passed by reference to every operation, so a test can start from a
+// fresh design state by constructing a new one.
+#include "app/main_window_model.h"
+#include "aspects/aspect_settings.h"
+#include "astro/chart_moment.h"
+#include "input/chart_form.h"
+#include "input/person_database.h"
+#include "input/settings_forms.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace omvera {
+
+using PointArray = std::array<double, 21>; // slots 1..20, index 0 unused
+
+struct State {
+    // The folder every data path is built from; set once at start-up.
+    std::string ProgramFolder = ".";
+    // One of the twelve chart-kind strings, empty at start.
+    std::string ChartKind;
+    // Step in days of the scan buttons.
+    double ScanStep = 1;
+
+    ChartMoment moment;
+    std::array<double, 17> BodyPositions{}; // slots 1..16
+    std::array<double, 13> HouseCusps{};    // cusps 1..12
+    PointArray FirstPoints{};
+    PointArray SecondPoints{};
+    PointArray DailyMotion{};
+    PointArray DirectedPositions{};
+    std::array<double, 13> DirectedCusps{};
+    std::array<int, 3> DirectionDate{}; // day, month, year
+
+    // Messages a computation wants the user to see without failing the command (a house
+    // system that is not defined at the place, ...). The command boundary shows them once
+    // and clears the list.
+    std::vector<std::string> Warnings;
+
+    // Window field models.
+    MainWindowModel Form1;
+    ChartForm ID1;
+    SecondChartForm ID2;
+    PersonDatabaseForm Base;
+    PlanetSettingsForm PlanUst;
+    HouseSystemForm Dom;
+    ScanStepForm Hsk;
+    AspectSettingsForm AspUst;
+};
+
+// ProgramFolder + "\Dann\..." as a path of this platform.
+std::string DataFile(const State& state, const char* backslashPath);
+
+} // namespace omvera

@@ -1,0 +1,192 @@
+#include "app/text_file.h"
+
+#include "app/errors.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <unordered_map>
+
+namespace omvera {
+namespace {
+
+// Unicode code points of the Windows-1251 bytes 0x80..0xFF.
+constexpr std::array<char32_t, 128> kHigh = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409,
+    0x2039, 0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0,
+    0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB,
+    0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6,
+    0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457};
+
+char32_t HighCode(unsigned i) {
+    if (i < 64) return kHigh[i];
+    return 0x0410 + (i - 64); // А..я are contiguous from 0xC0
+}
+
+const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
+    static const std::unordered_map<char32_t, unsigned char> table = [] {
+        std::unordered_map<char32_t, unsigned char> t;
+        for (unsigned i = 0; i < 128; ++i) t[HighCode(i)] = static_cast<unsigned char>(0x80 + i);
+        return t;
+    }();
+    return table;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 character at `pos`; returns false on malformed input.
+bool NextUtf8(std::string_view s, size_t& pos, char32_t& c) {
+    auto b0 = static_cast<unsigned char>(s[pos]);
+    int extra = 0;
+    if (b0 < 0x80) {
+        c = b0;
+    } else if ((b0 & 0xE0) == 0xC0) {
+        c = b0 & 0x1F;
+        extra = 1;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        c = b0 & 0x0F;
+        extra = 2;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        c = b0 & 0x07;
+        extra = 3;
+    } else {
+        return false;
+    }
+    if (pos + extra >= s.size()) return false;
+    for (int i = 1; i <= extra; ++i) {
+        auto b = static_cast<unsigned char>(s[pos + i]);
+        if ((b & 0xC0) != 0x80) return false;
+        c = (c << 6) | (b & 0x3F);
+    }
+    pos += extra + 1;
+    return true;
+}
+
+} // namespace
+
+std::string Cp1251ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (char ch : bytes) {
+        auto b = static_cast<unsigned char>(ch);
+        if (b < 0x80)
+            out += ch;
+        else
+            AppendUtf8(out, HighCode(b - 0x80));
+    }
+    return out;
+}
+
+bool Utf8ToCp1251(std::string_view utf8, std::string& out, std::string* badChar) {
+    out.clear();
+    out.reserve(utf8.size());
+    const auto& rev = ReverseTable();
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        size_t start = pos;
+        char32_t c = 0;
+        if (!NextUtf8(utf8, pos, c)) {
+            if (badChar) *badChar = "(malformed UTF-8)";
+            return false;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        auto it = rev.find(c);
+        if (it == rev.end()) {
+            if (badChar) *badChar = std::string(utf8.substr(start, pos - start));
+            return false;
+        }
+        out += static_cast<char>(it->second);
+    }
+    return true;
+}
+
+std::string Utf8ToCp1251OrThrow(std::string_view utf8) {
+    std::string out, bad;
+    if (!Utf8ToCp1251(utf8, out, &bad))
+        throw Error("Символ «" + bad + "» нельзя записать в кодировке Windows-1251: «" +
+                    std::string(utf8) + "»");
+    return out;
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t nl = bytes.find('\n', start);
+        if (nl == std::string_view::npos) {
+            lines.emplace_back(bytes.substr(start));
+            break;
+        }
+        size_t end = nl;
+        if (end > start && bytes[end - 1] == '\r') --end;
+        lines.emplace_back(bytes.substr(start, end - start));
+        start = nl + 1;
+    }
+    return lines;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Error("Не удается открыть файл " + path);
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw Error("Ошибка чтения файла " + path);
+    return data;
+}
+
+std::vector<std::string> ReadRawLines(const std::string& path) {
+    return SplitLines(ReadFileBytes(path));
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path) {
+    auto lines = ReadRawLines(path);
+    for (auto& l : lines) l = Cp1251ToUtf8(l);
+    return lines;
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::string tmp = path + ".tmp~";
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out) throw Error("Не удается записать файл " + path);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(tmp.c_str());
+            throw Error("Ошибка записи файла " + path);
+        }
+    }
+    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
+        int err = errno;
+        std::remove(tmp.c_str());
+        throw Error("Не удается заменить файл " + path + ": " + std::strerror(err));
+    }
+}
+
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& l : lines) {
+        bytes += Utf8ToCp1251OrThrow(l);
+        bytes += "\r\n";
+    }
+    WriteFileAtomically(path, bytes);
+}
+
+} // namespace omvera

@@ -1,0 +1,76 @@
+#include "astro/chart_moment.h"
+
+#include "app/numbers.h"
+#include "app/state.h"
+
+#include <cmath>
+
+namespace omvera {
+
+const std::array<const char*, 21> BodyLabels = {
+    "",      "Солн ", "Луна ", "Мерк ", "Вен  ", "Марс ", "Юпит ", "Сату ", "Уран ", "Непт ", "Плут ",
+    "Хирон", "Проз ", "Раху ", "Кету ", "Сел  ", "Лил  ", "01",    "02",    "03",    "04"};
+
+const std::array<const char*, 13> HouseLabels = {"",  "Асц", "II",   "III", "IV", "V", "VI",
+                                                 "VII", "VIII", "IX", "MC", "XI", "XII"};
+
+double JulianDay(double day, double month, double year) {
+    const double p = std::trunc((month + 9) / 12);
+    const double q = std::trunc(7 * (year + p) / 4);
+    // 275 * M is exact for a whole month, so the quotient never falls below the exact
+    // multiple (M = 9 gives 275).
+    const double r = std::trunc(275 * month / 9);
+    double jd = 367 * year - q + r + day + 1721013.5;
+    // The formula above omits the Gregorian century rule, which 1900 is the only century
+    // year of the forms' range to need: without this day every date before 1 March 1900
+    // would be one day early.
+    if (year < 1900 || (year == 1900 && month < 3)) jd += 1;
+    return jd;
+}
+
+CalendarDate CalendarFromJulianDay(double jd) {
+    const double a = jd + 0.5;
+    const double z = std::trunc(a);
+    const double f = a - z;
+    double A = z;
+    if (z >= 2299161) {
+        const double alpha = std::trunc((z - 1867216.25) / 36524.25);
+        A = z + 1 + alpha - std::trunc(alpha / 4);
+    }
+    const double B = A + 1524;
+    const double yc = std::trunc((B - 122.1) / 365.25);
+    const double dc = std::trunc(365.25 * yc);
+    const double E = std::trunc((B - dc) / 30.6001);
+    CalendarDate out{};
+    out.day = B - dc - std::trunc(30.6001 * E) + f;
+    out.month = E < 13.5 ? E - 1 : E - 13;
+    out.year = out.month > 2.5 ? yc - 4716 : yc - 4715;
+    return out;
+}
+
+double CenturiesSince1900(double day, double month, double year) {
+    return (JulianDay(day, month, year) - 2415020) / 36525;
+}
+
+void FoldTimeIntoDay(ChartMoment& m) {
+    m.day = std::trunc(m.day) + (m.hour + m.minute / 60) / 24;
+}
+
+void ReadChartForm(const ChartForm& form, ChartMoment& m) {
+    m.year = form.SpinEdit1.Value();
+    m.month = form.Month();
+    m.day = form.SpinEdit2.Value();
+    m.hour = form.SpinEdit3.Value();
+    m.minute = form.SpinEdit4.Value();
+    m.latitude = LeadingNumber(form.Edit2);
+    m.longitude = LeadingNumber(form.Edit3);
+}
+
+void ReadChartInput(State& state, int kind) {
+    if (kind == 1 || kind == 3)
+        ReadChartForm(state.ID1, state.moment);
+    else if (kind == 2 || kind == 4)
+        ReadChartForm(state.ID2, state.moment);
+}
+
+} // namespace omvera

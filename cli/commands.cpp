@@ -1,0 +1,42 @@
+#include "cli/commands.h"
+
+#include <map>
+#include <ostream>
+
+namespace omvera::cli {
+namespace {
+
+struct CommandInfo {
+    CommandFn run;
+    const char* summary;
+};
+
+std::map<std::string, CommandInfo>& Registry() {
+    static std::map<std::string, CommandInfo> commands;
+    return commands;
+}
+
+int Help(std::ostream& out) {
+    out << "Usage: omvera-cli COMMAND [OPTIONS]\n\nCommands:\n";
+    for (const auto& [name, info] : Registry()) out << "  " << name << "  " << info.summary << "\n";
+    out << "\nRun 'omvera-cli COMMAND --help' for the options of a command.\n";
+    return 0;
+}
+
+} // namespace
+
+CommandRegistration::CommandRegistration(const char* name, const char* summary, CommandFn fn) {
+    Registry()[name] = CommandInfo{std::move(fn), summary};
+}
+
+int Run(const Args& args, std::ostream& out, std::ostream& err) {
+    (void)err;
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help")
+        return Help(out);
+    auto it = Registry().find(args[0]);
+    if (it == Registry().end())
+        throw UsageError("unknown command '" + args[0] + "' (see omvera-cli --help)");
+    return it->second.run(Args(args.begin() + 1, args.end()), out, err);
+}
+
+} // namespace omvera::cli

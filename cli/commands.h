@@ -1,0 +1,28 @@
+#pragma once
+#include <functional>
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace omvera::cli {
+
+// A bad command line: reported on stderr with exit status 2.
+class UsageError : public std::runtime_error {
+  public:
+    explicit UsageError(const std::string& m) : std::runtime_error(m) {}
+};
+
+using Args = std::vector<std::string>;
+using CommandFn = std::function<int(const Args&, std::ostream& out, std::ostream& err)>;
+
+// Each command lives in its own file of cli/ and registers itself with a static
+// CommandRegistration, so adding a command touches no other file.
+struct CommandRegistration {
+    CommandRegistration(const char* name, const char* summary, CommandFn fn);
+};
+
+// Runs one command line (without the program name); returns the exit status.
+int Run(const Args& args, std::ostream& out, std::ostream& err);
+
+} // namespace omvera::cli

@@ -1,0 +1,23 @@
+#include "input/chart_form.h"
+
+#include <ctime>
+
+namespace omvera {
+
+LocalNow CurrentLocalTime() {
+    std::time_t t = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min};
+}
+
+void SetFormToNow(ChartForm& form, const LocalNow& now, const std::string& name) {
+    form.SpinEdit1.SetValue(now.Year);
+    form.SpinEdit2.SetValue(now.Day);
+    form.SetMonthIndex(now.Month - 1);
+    form.Edit1 = name;
+    form.SpinEdit3.SetValue(now.Hour);
+    form.SpinEdit4.SetValue(now.Minute);
+}
+
+} // namespace omvera

@@ -1,0 +1,155 @@
+#include "input/person_database.h"
+
+#include "app/errors.h"
+#include "app/numbers.h"
+#include "app/state.h"
+#include "app/text_file.h"
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <regex>
+
+namespace omvera {
+namespace {
+
+constexpr const char* kDatabasePath = "\\Dann\\Basa.TXT";
+
+std::string IntText(long long v, int width) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%*lld", width, v);
+    return buf;
+}
+
+// Number of bytes of the first n UTF-8 characters of s.
+size_t Utf8Prefix(const std::string& s, size_t n) {
+    size_t pos = 0;
+    while (n > 0 && pos < s.size()) {
+        ++pos;
+        while (pos < s.size() && (static_cast<unsigned char>(s[pos]) & 0xC0) == 0x80) ++pos;
+        --n;
+    }
+    return pos;
+}
+
+// Takes the piece of s up to `sep`; `includeSep` says whether the separator is part of the
+// deleted text. Without the separator the piece is empty and nothing is deleted.
+std::string TakePiece(std::string& s, char sep) {
+    size_t p = s.find(sep);
+    if (p == std::string::npos) return {};
+    std::string piece = s.substr(0, p);
+    s.erase(0, p + 1);
+    return piece;
+}
+
+// A coordinate as the loader writes it back: "Градус.Мин" texts with exactly two digits of
+// minutes keep the degrees-and-minutes rule (56.01, -5.30, -0.30); any other text is kept as
+// it was typed, so a latitude typed 56.1 stays 56.1 instead of turning into 56.01.
+std::string LoadCoordinate(const std::string& token, int minWidth) {
+    static const std::regex twoDigitMinutes(R"(^\s*[+-]?\d*\.\d\d$)");
+    if (!std::regex_match(token, twoDigitMinutes)) return token;
+    const size_t point = token.find('.');
+    const std::string degreesText = token.substr(0, point);
+    const double g = std::trunc(LeadingNumber(degreesText));
+    const double m = std::trunc(LeadingNumber(token.substr(point + 1)));
+    const double value = degreesText.find('-') == std::string::npos ? g + m / 100 : g - m / 100;
+    return FormatFixed(value, minWidth, 2);
+}
+
+ChartForm& TargetForm(State& state) {
+    if (state.Base.RadioButton1) return state.ID1;
+    return state.ID2;
+}
+
+std::vector<std::string> ReadDatabaseIfPresent(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return {};
+    return ReadTextLines(path);
+}
+
+} // namespace
+
+std::string BuildPersonRecord(const ChartForm& f) {
+    std::string r;
+    if (f.RadioButton1)
+        r += "М ; ";
+    else if (f.RadioButton2)
+        r += "Ж ; ";
+    r += IntText(f.SpinEdit2.Value(), 2) + "." + IntText(f.Month(), 2) + "." +
+         IntText(f.SpinEdit1.Value(), 4) + " " + std::to_string(f.SpinEdit3.Value()) + ":" +
+         std::to_string(f.SpinEdit4.Value()) + " " + f.Edit2 + " " + f.Edit3 + " " + f.Edit1;
+    return r;
+}
+
+void CheckPersonRecordStorable(const std::string& record) {
+    if (record.find_first_of("\r\n") != std::string::npos)
+        throw Error("Запись не сохранена: имя или координаты содержат перевод строки.");
+    std::string bytes, bad;
+    if (!Utf8ToCp1251(record, bytes, &bad))
+        throw Error("Запись не сохранена: символ «" + bad +
+                    "» нельзя записать в файл базы данных (кодировка Windows-1251).");
+}
+
+void LoadPersonRecord(const std::string& line, ChartForm& form) {
+    std::string s = line;
+    const bool man = s.rfind("М", 0) == 0;
+    s.erase(0, Utf8Prefix(s, 3));
+    form.SpinEdit2.SetValue(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, '.')))));
+    form.SetMonthIndex(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, '.')) - 1)));
+    form.SpinEdit1.SetValue(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, ' ')))));
+    form.SpinEdit3.SetValue(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, ':')))));
+    form.SpinEdit4.SetValue(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, ' ')))));
+    // Leading blanks before a coordinate are skipped as the number reading does.
+    auto coordinate = [&s](int width) {
+        size_t b = s.find_first_not_of(' ');
+        if (b == std::string::npos) b = s.size();
+        s.erase(0, b);
+        size_t e = s.find(' ');
+        std::string token = s.substr(0, e);
+        s.erase(0, e == std::string::npos ? s.size() : e + 1);
+        return LoadCoordinate(token, width);
+    };
+    form.Edit2 = coordinate(3);
+    form.Edit3 = coordinate(4);
+    form.Edit1 = s;
+    form.SetMan(man);
+}
+
+void OpenPersonDatabase(State& state) {
+    state.Base.Visible = true;
+    state.Base.ListBox1 = ReadTextLines(DataFile(state, kDatabasePath));
+    state.Base.ListBox1Index = -1;
+}
+
+void AppendPersonFromFirstChart(State& state) {
+    const std::string record = BuildPersonRecord(state.ID1);
+    CheckPersonRecordStorable(record);
+    const std::string path = DataFile(state, kDatabasePath);
+    state.Base.Visible = true;
+    auto lines = ReadDatabaseIfPresent(path);
+    lines.push_back(record);
+    WriteTextLines(path, lines);
+    state.Base.ListBox1 = std::move(lines);
+    state.Base.ListBox1Index = -1;
+}
+
+void DeleteSelectedPerson(State& state) {
+    auto& b = state.Base;
+    if (b.ListBox1Index < 0 || b.ListBox1Index >= static_cast<int>(b.ListBox1.size())) return;
+    b.ListBox1.erase(b.ListBox1.begin() + b.ListBox1Index);
+    if (b.ListBox1Index >= static_cast<int>(b.ListBox1.size()))
+        b.ListBox1Index = static_cast<int>(b.ListBox1.size()) - 1;
+}
+
+void SavePersonDatabase(State& state) {
+    WriteTextLines(DataFile(state, kDatabasePath), state.Base.ListBox1);
+}
+
+void LoadSelectedPerson(State& state) {
+    auto& b = state.Base;
+    if (b.ListBox1Index < 0 || b.ListBox1Index >= static_cast<int>(b.ListBox1.size())) return;
+    LoadPersonRecord(b.ListBox1[b.ListBox1Index], TargetForm(state));
+    b.Visible = false;
+}
+
+} // namespace omvera

@@ -1,0 +1,40 @@
+#pragma once
+// The person database "Dann\Basa.TXT": one PersonRecord per line, shown and edited in the
+// window TBase ("База данных"), loaded into TID1 or TID2.
+#include <string>
+#include <vector>
+
+namespace omvera {
+
+struct ChartForm;
+struct State;
+
+struct PersonDatabaseForm {
+    std::vector<std::string> ListBox1; // the file's lines, in file order
+    int ListBox1Index = -1;            // selected line, -1: none
+    bool RadioButton1 = true;          // "в 1-ю карту"
+    bool RadioButton2 = false;         // "во 2-ю карту"
+    bool Visible = false;
+};
+
+// One database line built from a chart form (sex marker, date, time, coordinates, name).
+std::string BuildPersonRecord(const ChartForm& form);
+// Throws Error when the record cannot be stored as one Windows-1251 line.
+void CheckPersonRecordStorable(const std::string& record);
+// Parses one database line into a chart form (fields, sex buttons).
+void LoadPersonRecord(const std::string& line, ChartForm& form);
+
+// "Открыть" of TID1 and the menu item "База данных": show TBase and fill its list from the
+// file. Throws Error when the file cannot be read; the list then keeps its contents.
+void OpenPersonDatabase(State& state);
+// "Сохранить" of TID1: reload the list, append the record built from TID1, write the file.
+// A missing file is created; nothing is written when the record is refused.
+void AppendPersonFromFirstChart(State& state);
+// "Удалить запись": remove the selected line from the list only.
+void DeleteSelectedPerson(State& state);
+// "Сохранить изменения": write every line of the list to the file, replacing it.
+void SavePersonDatabase(State& state);
+// Double-click: parse the selected line into TID1 or TID2 and hide TBase.
+void LoadSelectedPerson(State& state);
+
+} // namespace omvera
