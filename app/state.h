@@ -18,6 +18,16 @@ namespace omvera {
 
 using PointArray = std::array<double, 21>; // slots 1..20, index 0 unused
 
+// Windows without field models of their own: whether they are shown, and their captions.
+struct ViewWindowsModel {
+    bool ProsmVisible = false;
+    std::string ProsmCaption = "Радикс";
+    bool AspqVisible = false;
+    std::string AspqCaption = "Аспекты радикса";
+    bool KalendarVisible = false;
+    bool Dat2Visible = false;
+};
+
 struct State {
     // The folder every data path is built from; set once at start-up.
     std::string ProgramFolder = ".";
@@ -50,6 +60,7 @@ struct State {
     HouseSystemForm Dom;
     ScanStepForm Hsk;
     AspectSettingsForm AspUst;
+    ViewWindowsModel Views;
 };
 
 // ProgramFolder + "\Dann\..." as a path of this platform.
