@@ -36,11 +36,17 @@ void N11Click(State& state) {
     state.ID1.Visible = true;
 }
 
-void N17Click(State& state) { state.Form1.GroupBox1Visible = true; }
+void N17Click(State& state) {
+    state.Form1.GroupBox1Visible = true;
+}
 
-void N18Click(State& state) { ShowReferenceList(state, "\\Dann\\Times.TXT"); }
+void N18Click(State& state) {
+    ShowReferenceList(state, "\\Dann\\Times.TXT");
+}
 
-void N19Click(State& state) { ShowReferenceList(state, "\\Dann\\Gorod.TXT"); }
+void N19Click(State& state) {
+    ShowReferenceList(state, "\\Dann\\Gorod.TXT");
+}
 
 void N24Click(State& state) {
     state.Form1.GroupBox1Visible = false;
@@ -62,6 +68,8 @@ void N9Click(State& state) {
     state.AspUst.Visible = true;
 }
 
-void N29Click(State& state) { state.Hsk.Visible = true; }
+void N29Click(State& state) {
+    state.Hsk.Visible = true;
+}
 
 } // namespace omvera

@@ -16,7 +16,9 @@ FormWindow::FormWindow(Application& app, const char* className, QWidget* parent)
     resize(info.Width, info.Height);
 }
 
-State& FormWindow::state() { return app_.state(); }
+State& FormWindow::state() {
+    return app_.state();
+}
 
 void FormWindow::SyncVisibility() {
     if (bool* flag = VisibleFlag(); flag && *flag != isVisible()) {
@@ -29,7 +31,9 @@ void FormWindow::SyncVisibility() {
     }
 }
 
-void FormWindow::Command(const std::function<void()>& handler) { app_.RunCommand(this, handler); }
+void FormWindow::Command(const std::function<void()>& handler) {
+    app_.RunCommand(this, handler);
+}
 
 void FormWindow::showEvent(QShowEvent* e) {
     if (bool* flag = VisibleFlag()) *flag = true;

@@ -110,7 +110,9 @@ TForm1::TForm1(Application& app) : QMainWindow(nullptr), app_(app) {
     SyncFromModel();
 }
 
-State& TForm1::state() { return app_.state(); }
+State& TForm1::state() {
+    return app_.state();
+}
 
 void TForm1::BuildMenu() {
     std::map<std::string, QMenu*> menus;
@@ -124,12 +126,14 @@ void TForm1::BuildMenu() {
         const std::string parent = item.Parent;
         QAction* action = nullptr;
         if (hasChildren(item.Name)) {
-            QMenu* menu = parent.empty() ? menuBar()->addMenu(caption) : menus.at(parent)->addMenu(caption);
+            QMenu* menu =
+                parent.empty() ? menuBar()->addMenu(caption) : menus.at(parent)->addMenu(caption);
             menu->setObjectName(item.Name);
             menus[item.Name] = menu;
             action = menu->menuAction();
         } else {
-            action = parent.empty() ? menuBar()->addAction(caption) : menus.at(parent)->addAction(caption);
+            action = parent.empty() ? menuBar()->addAction(caption)
+                                    : menus.at(parent)->addAction(caption);
             for (const auto& h : kHandlers)
                 if (std::string(h.name) == item.Name) {
                     auto fn = h.handler;
@@ -185,9 +189,10 @@ void TForm1::SyncFromModel() {
     Button6->setVisible(m.Button6Visible);
     GroupBox1->setVisible(m.GroupBox1Visible);
     if (m.RichEdit1Lines != shownLines_) {
-        const bool appended = m.RichEdit1Lines.size() > shownLines_.size() &&
-                              std::equal(shownLines_.begin(), shownLines_.end(),
-                                         m.RichEdit1Lines.begin()) && !shownLines_.empty();
+        const bool appended =
+            m.RichEdit1Lines.size() > shownLines_.size() &&
+            std::equal(shownLines_.begin(), shownLines_.end(), m.RichEdit1Lines.begin()) &&
+            !shownLines_.empty();
         if (appended) {
             for (size_t i = shownLines_.size(); i < m.RichEdit1Lines.size(); ++i)
                 RichEdit1->append(QString::fromUtf8(m.RichEdit1Lines[i]));
@@ -230,20 +235,40 @@ void TForm1::N37Click() {}
 void TForm1::N38Click() {}
 void TForm1::N39Click() {}
 void TForm1::N4Click() {}
-void TForm1::N35Click() { close(); }
-void TForm1::N11Click() { omvera::N11Click(state()); }
+void TForm1::N35Click() {
+    close();
+}
+void TForm1::N11Click() {
+    omvera::N11Click(state());
+}
 void TForm1::N21Click() {}
-void TForm1::N24Click() { omvera::N24Click(state()); }
-void TForm1::N7Click() { omvera::N7Click(state()); }
-void TForm1::N8Click() { omvera::N8Click(state()); }
-void TForm1::N9Click() { omvera::N9Click(state()); }
-void TForm1::N29Click() { omvera::N29Click(state()); }
+void TForm1::N24Click() {
+    omvera::N24Click(state());
+}
+void TForm1::N7Click() {
+    omvera::N7Click(state());
+}
+void TForm1::N8Click() {
+    omvera::N8Click(state());
+}
+void TForm1::N9Click() {
+    omvera::N9Click(state());
+}
+void TForm1::N29Click() {
+    omvera::N29Click(state());
+}
 void TForm1::N25Click() {}
 void TForm1::N12Click() {}
 void TForm1::N42Click() {}
-void TForm1::N17Click() { omvera::N17Click(state()); }
-void TForm1::N18Click() { omvera::N18Click(state()); }
-void TForm1::N19Click() { omvera::N19Click(state()); }
+void TForm1::N17Click() {
+    omvera::N17Click(state());
+}
+void TForm1::N18Click() {
+    omvera::N18Click(state());
+}
+void TForm1::N19Click() {
+    omvera::N19Click(state());
+}
 void TForm1::N26Click() {}
 void TForm1::N27Click() {}
 void TForm1::N31Click() {}

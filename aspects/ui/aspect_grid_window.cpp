@@ -6,8 +6,12 @@ namespace omvera {
 
 TAspq::TAspq(Application& app) : FormWindow(app, "TAspq") {}
 
-bool* TAspq::VisibleFlag() { return &state().Views.AspqVisible; }
+bool* TAspq::VisibleFlag() {
+    return &state().Views.AspqVisible;
+}
 
-void TAspq::SyncFromModel() { SyncVisibility(); }
+void TAspq::SyncFromModel() {
+    SyncVisibility();
+}
 
 } // namespace omvera

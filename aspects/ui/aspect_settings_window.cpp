@@ -6,8 +6,12 @@ namespace omvera {
 
 TAspUst::TAspUst(Application& app) : FormWindow(app, "TAspUst") {}
 
-bool* TAspUst::VisibleFlag() { return &state().AspUst.Visible; }
+bool* TAspUst::VisibleFlag() {
+    return &state().AspUst.Visible;
+}
 
-void TAspUst::SyncFromModel() { SyncVisibility(); }
+void TAspUst::SyncFromModel() {
+    SyncVisibility();
+}
 
 } // namespace omvera

@@ -6,8 +6,12 @@ namespace omvera {
 
 TKalendar::TKalendar(Application& app) : FormWindow(app, "TKalendar") {}
 
-bool* TKalendar::VisibleFlag() { return &state().Views.KalendarVisible; }
+bool* TKalendar::VisibleFlag() {
+    return &state().Views.KalendarVisible;
+}
 
-void TKalendar::SyncFromModel() { SyncVisibility(); }
+void TKalendar::SyncFromModel() {
+    SyncVisibility();
+}
 
 } // namespace omvera

@@ -6,8 +6,12 @@ namespace omvera {
 
 TProsm::TProsm(Application& app) : FormWindow(app, "TProsm") {}
 
-bool* TProsm::VisibleFlag() { return &state().Views.ProsmVisible; }
+bool* TProsm::VisibleFlag() {
+    return &state().Views.ProsmVisible;
+}
 
-void TProsm::SyncFromModel() { SyncVisibility(); }
+void TProsm::SyncFromModel() {
+    SyncVisibility();
+}
 
 } // namespace omvera

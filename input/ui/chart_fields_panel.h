@@ -32,14 +32,14 @@ class ChartFieldsPanel : public QObject {
     QLineEdit* Edit3;
     QRadioButton* RadioButton1;
     QRadioButton* RadioButton2;
-    QLabel* Label1; // "Имя     "
-    QLabel* Label2; // "Год"
-    QLabel* Label3; // "Месяц"
-    QLabel* Label4; // "День   "
-    QLabel* Label5; // "Час"
-    QLabel* Label7; // "Минуты"
-    QLabel* Label8; // "Широта"
-    QLabel* Label9; // "Долгота"
+    QLabel* Label1;  // "Имя     "
+    QLabel* Label2;  // "Год"
+    QLabel* Label3;  // "Месяц"
+    QLabel* Label4;  // "День   "
+    QLabel* Label5;  // "Час"
+    QLabel* Label7;  // "Минуты"
+    QLabel* Label8;  // "Широта"
+    QLabel* Label9;  // "Долгота"
     QLabel* Label11; // "Градус.Мин" under the latitude
     QLabel* Label12; // "Градус.Мин" under the longitude
 

@@ -45,17 +45,25 @@ TID1::TID1(Application& app) : FormWindow(app, "TID1") {
     connect(Button3, &QPushButton::clicked, this, [this] { Command([this] { Button3Click(); }); });
 }
 
-bool* TID1::VisibleFlag() { return &state().ID1.Visible; }
+bool* TID1::VisibleFlag() {
+    return &state().ID1.Visible;
+}
 
 void TID1::SyncFromModel() {
     Fields->SyncFromModel();
     SyncVisibility();
 }
 
-void TID1::Button1Click() { SetFormToNow(state().ID1, CurrentLocalTime(), "Сейчас "); }
+void TID1::Button1Click() {
+    SetFormToNow(state().ID1, CurrentLocalTime(), "Сейчас ");
+}
 
-void TID1::Button2Click() { OpenPersonDatabase(state()); }
+void TID1::Button2Click() {
+    OpenPersonDatabase(state());
+}
 
-void TID1::Button3Click() { AppendPersonFromFirstChart(state()); }
+void TID1::Button3Click() {
+    AppendPersonFromFirstChart(state());
+}
 
 } // namespace omvera

@@ -16,8 +16,8 @@ class TID1 : public FormWindow {
     void SyncFromModel() override;
 
     ChartFieldsPanel* Fields;
-    QLabel* Label6;  // "Время по Гринвичу"
-    QLabel* Label10; // "База данных"
+    QLabel* Label6;       // "Время по Гринвичу"
+    QLabel* Label10;      // "База данных"
     QPushButton* Button1; // "На Сейчас"
     QPushButton* Button2; // "Открыть"
     QPushButton* Button3; // "Сохранить"

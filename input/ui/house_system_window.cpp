@@ -6,8 +6,12 @@ namespace omvera {
 
 TDOM::TDOM(Application& app) : FormWindow(app, "TDOM") {}
 
-bool* TDOM::VisibleFlag() { return &state().Dom.Visible; }
+bool* TDOM::VisibleFlag() {
+    return &state().Dom.Visible;
+}
 
-void TDOM::SyncFromModel() { SyncVisibility(); }
+void TDOM::SyncFromModel() {
+    SyncVisibility();
+}
 
 } // namespace omvera

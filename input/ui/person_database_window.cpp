@@ -45,7 +45,9 @@ TBase::TBase(Application& app) : FormWindow(app, "TBase") {
             [this] { Command([this] { ListBox1DblClick(); }); });
 }
 
-bool* TBase::VisibleFlag() { return &state().Base.Visible; }
+bool* TBase::VisibleFlag() {
+    return &state().Base.Visible;
+}
 
 void TBase::SyncFromModel() {
     const auto& b = state().Base;
@@ -66,10 +68,16 @@ void TBase::SyncFromModel() {
     SyncVisibility();
 }
 
-void TBase::Button1Click() { DeleteSelectedPerson(state()); }
+void TBase::Button1Click() {
+    DeleteSelectedPerson(state());
+}
 
-void TBase::Button3Click() { SavePersonDatabase(state()); }
+void TBase::Button3Click() {
+    SavePersonDatabase(state());
+}
 
-void TBase::ListBox1DblClick() { LoadSelectedPerson(state()); }
+void TBase::ListBox1DblClick() {
+    LoadSelectedPerson(state());
+}
 
 } // namespace omvera

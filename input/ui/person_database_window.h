@@ -15,8 +15,8 @@ class TBase : public FormWindow {
     void SyncFromModel() override;
 
     QListWidget* ListBox1;
-    QPushButton* Button1; // "Удалить запись"
-    QPushButton* Button3; // "Сохранить изменения"
+    QPushButton* Button1;       // "Удалить запись"
+    QPushButton* Button3;       // "Сохранить изменения"
     QRadioButton* RadioButton1; // "в 1-ю карту"
     QRadioButton* RadioButton2; // "во 2-ю карту"
 

@@ -6,8 +6,12 @@ namespace omvera {
 
 TPlanUst::TPlanUst(Application& app) : FormWindow(app, "TPlanUst") {}
 
-bool* TPlanUst::VisibleFlag() { return &state().PlanUst.Visible; }
+bool* TPlanUst::VisibleFlag() {
+    return &state().PlanUst.Visible;
+}
 
-void TPlanUst::SyncFromModel() { SyncVisibility(); }
+void TPlanUst::SyncFromModel() {
+    SyncVisibility();
+}
 
 } // namespace omvera

@@ -6,8 +6,12 @@ namespace omvera {
 
 THsk::THsk(Application& app) : FormWindow(app, "THsk") {}
 
-bool* THsk::VisibleFlag() { return &state().Hsk.Visible; }
+bool* THsk::VisibleFlag() {
+    return &state().Hsk.Visible;
+}
 
-void THsk::SyncFromModel() { SyncVisibility(); }
+void THsk::SyncFromModel() {
+    SyncVisibility();
+}
 
 } // namespace omvera

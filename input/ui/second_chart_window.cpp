@@ -5,9 +5,13 @@
 
 namespace omvera {
 
-TID2::TID2(Application& app) : FormWindow(app, "TID2") { Fields = new ChartFieldsPanel(state().ID2, this); }
+TID2::TID2(Application& app) : FormWindow(app, "TID2") {
+    Fields = new ChartFieldsPanel(state().ID2, this);
+}
 
-bool* TID2::VisibleFlag() { return &state().ID2.Visible; }
+bool* TID2::VisibleFlag() {
+    return &state().ID2.Visible;
+}
 
 void TID2::SyncFromModel() {
     Fields->SyncFromModel();

@@ -25,9 +25,7 @@ class DatabaseTest : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir); }
     std::string Db() const { return (dir / "Dann" / "Basa.TXT").string(); }
-    void WriteDb(const std::string& bytes) {
-        std::ofstream(Db(), std::ios::binary) << bytes;
-    }
+    void WriteDb(const std::string& bytes) { std::ofstream(Db(), std::ios::binary) << bytes; }
     fs::path dir;
     State s;
 };

@@ -24,7 +24,9 @@ class GuiTest : public ::testing::Test {
                               std::filesystem::copy_options::recursive);
         app_ = std::make_unique<omvera::Application>(folder_.string());
         app_->ShowError = [this](QWidget*, const QString& m) { errors.push_back(m.toStdString()); };
-        app_->ShowWarning = [this](QWidget*, const QString& m) { warnings.push_back(m.toStdString()); };
+        app_->ShowWarning = [this](QWidget*, const QString& m) {
+            warnings.push_back(m.toStdString());
+        };
     }
     void TearDown() override {
         app_.reset();

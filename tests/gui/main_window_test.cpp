@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextEdit>
 
 using namespace omvera;
@@ -23,10 +23,18 @@ using namespace omvera;
 TEST_F(GuiTest, CreatesTheTwelveWindowsInOrder) {
     const auto windows = app().Windows();
     ASSERT_EQ(windows.size(), 12u);
-    const char* captions[] = {"Омвера ",    "Дома",       "Установка Аспектов",
-                              "Исходные-Данные", "2 -я Карта", "Включение Планет и Орбисы",
-                              "Радикс",     "Аспекты радикса", "База данных",
-                              "Календарь",  "Дата2",      "Шаг"};
+    const char* captions[] = {"Омвера ",
+                              "Дома",
+                              "Установка Аспектов",
+                              "Исходные-Данные",
+                              "2 -я Карта",
+                              "Включение Планет и Орбисы",
+                              "Радикс",
+                              "Аспекты радикса",
+                              "База данных",
+                              "Календарь",
+                              "Дата2",
+                              "Шаг"};
     for (size_t i = 0; i < 12; ++i) {
         EXPECT_EQ(windows[i]->objectName().toStdString(), kWindowRegistry[i].ClassName);
         EXPECT_EQ(windows[i]->windowTitle().toStdString(), captions[i]);
