@@ -11,7 +11,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 echo "== build and test =="
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j "$jobs"
-(cd "$root/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+(cd "$root/build" && ctest --output-on-failure -j "$jobs")
 
 echo "== core tests under AddressSanitizer + UndefinedBehaviorSanitizer =="
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOMVERA_SANITIZE=ON \

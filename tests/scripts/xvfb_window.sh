@@ -20,6 +20,7 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY="$display"
+export QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 (cd "$work" && exec "$build/omvera") &
