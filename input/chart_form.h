@@ -57,7 +57,7 @@ struct SecondChartForm : ChartForm {
     std::string Label5 = "Час";
     std::string Label6 = "Время по гринвичу";
     int Label6Top = 133;
-    int Label9Top = 180; // "Долгота"
+    int Label9Top = 200; // "Долгота"
     std::string Label7 = "Минуты";
     bool ComboBox1Visible = true;
     bool SpinEdit2Visible = true, SpinEdit3Visible = true, SpinEdit4Visible = true;

@@ -2,6 +2,13 @@
 // TID2 ("2 -я Карта"): the second chart — a transit moment, a partner, or a return moment.
 #include "app/ui/form_window.h"
 
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
 namespace omvera {
 
 class ChartFieldsPanel;
@@ -13,9 +20,25 @@ class TID2 : public FormWindow {
     void SyncFromModel() override;
 
     ChartFieldsPanel* Fields;
+    QLabel* Label6;  // time heading
+    QLabel* Label10; // "Выбери год и месяц Лунара"
+    QPushButton* Button1; // "Добавить в карту"
+    QPushButton* Button2; // "На сейчас"
+    QPushButton* Button3; // "Расчет Cоляра"
+    QPushButton* Button4; // "Расчет Лунара"
+    QListWidget* ListBox1;
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void ListBox1DblClick();
 
   protected:
     bool* VisibleFlag() override;
+
+  private:
+    std::vector<std::string> shownList_;
 };
 
 } // namespace omvera
