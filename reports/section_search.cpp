@@ -87,9 +87,9 @@ class KeyList {
     std::unordered_map<std::string, std::uint32_t> ids_;
     std::vector<std::uint32_t> parts_; // string ids of all keys, key after key
     std::vector<std::size_t> begin_;   // where each key's ids start in parts_
-    std::vector<bool> never_;          // keys holding a string Windows-1251 cannot hold
+    std::vector<char> never_;          // keys holding a string Windows-1251 cannot hold
     std::vector<std::uint32_t> testedIn_;
-    std::vector<bool> occurs_;
+    std::vector<char> occurs_;
     std::uint32_t generation_ = 0;
     const std::string* line_ = nullptr;
 };
@@ -129,10 +129,12 @@ void Search(LineSink& sink, TextLineReader& in, char marker, Title title, KeyLis
                 if (in.Eof()) break; // the current line is the file's last line
                 if (!HasMarker(cur, marker) || !keys.Matches(k)) continue;
                 sink.AddLine(TitleOf(cur, title));
+                bool header = false;
                 do {
                     in.Next(cur);
-                    if (!HasMarker(cur, marker)) sink.AddLine(Cp1251ToUtf8(cur));
-                } while (!HasMarker(cur, marker) && !in.Eof());
+                    header = HasMarker(cur, marker);
+                    if (!header) sink.AddLine(Cp1251ToUtf8(cur));
+                } while (!header && !in.Eof());
                 keys.SetLine(cur);
                 printed = true;
             }
