@@ -44,7 +44,7 @@ alive() { kill -0 "$app" 2>/dev/null || { echo "the program ended unexpectedly a
 shot 01-start
 alive start
 # "Справка" -> "Время": the time-zone list in the text view.
-source "$(dirname "$0")/../xvfb_menu_steps.inc"
+source "$(dirname "$0")/xvfb_menu_steps.inc"
 run_menu_steps
 alive "menu steps"
 shot 99-end
