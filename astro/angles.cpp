@@ -5,12 +5,17 @@
 namespace omvera {
 namespace {
 
-// Beyond this magnitude the turn-by-turn loops would take long (and beyond about 1e17 never
-// end, since subtracting 360 no longer changes the number).
-constexpr double kLoopLimit = 1e7;
+// The turn reductions are loops of "add 360 while below 0" and "subtract 360 while above
+// 360". Every step of them but a final one that lands in 0..360 is exact in binary floating
+// point (each partial result is a whole multiple of the operand's last-place unit), and the
+// remainder is exact too, so remainder plus that one final step gives bit for bit what the
+// loops give, in constant time and without running on for wild values.
 
-double BringNear(double x) {
-    return std::fabs(x) > kLoopLimit ? std::fmod(x, 360.0) : x;
+// while x < 0: x += 360
+double AddTurns(double x) {
+    if (!(x < 0)) return x;
+    const double r = std::fmod(x, 360.0); // in (-360, 0]
+    return r < 0 ? r + 360 : r + 0.0;     // the loop ends on +0 for a whole number of turns
 }
 
 } // namespace
@@ -23,23 +28,18 @@ double CosDeg(double degrees) {
 }
 
 double NormalizeDegrees(double x) {
-    x = BringNear(x);
-    while (x < 0) x += 360;
-    while (x > 360) x -= 360;
-    return x;
+    return SubtractTurns(AddTurns(x));
 }
 
 double ReduceTurnsDownFirst(double x) {
-    x = BringNear(x);
-    while (x > 360) x -= 360;
-    while (x < 0) x += 360;
-    return x;
+    return AddTurns(SubtractTurns(x));
 }
 
+// while x > 360: x -= 360
 double SubtractTurns(double x) {
-    x = BringNear(x);
-    while (x > 360) x -= 360;
-    return x;
+    if (!(x > 360)) return x;
+    const double r = std::fmod(x, 360.0); // in [0, 360)
+    return r == 0 ? 360 : r;              // the loop stops at 360 itself
 }
 
 double Atan2Positive(double y, double x) {

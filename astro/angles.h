@@ -16,8 +16,8 @@ double SinDeg(double degrees);
 double CosDeg(double degrees);
 
 // While x < 0 add 360, then while x > 360 subtract 360: the result lies in 0..360 and 360
-// itself is kept. Values far outside a few turns are first brought near by an exact
-// remainder, so a wild input never makes the loops run without end.
+// itself is kept. (Computed with an exact remainder, which gives the same bits as the loops
+// and ends for any input.)
 double NormalizeDegrees(double x);
 
 // The reduction the Moon and the osculating bodies use: subtract 360 while above 360, then

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 using namespace omvera;
 
@@ -83,4 +85,39 @@ TEST(SolveKepler, StopsAfterFiveHundredUpdates) {
     EXPECT_TRUE(std::isfinite(h.E));
     const HalfAnomaly nan = KeplerHalfTrueAnomaly(std::nan(""), 0.1);
     EXPECT_TRUE(std::isnan(nan.E));
+}
+
+namespace {
+
+double LoopNormalize(double x) {
+    while (x < 0) x += 360;
+    while (x > 360) x -= 360;
+    return x;
+}
+
+double LoopDownFirst(double x) {
+    while (x > 360) x -= 360;
+    while (x < 0) x += 360;
+    return x;
+}
+
+} // namespace
+
+TEST(NormalizeDegrees, SameBitsAsTheTurnByTurnLoops) {
+    std::vector<double> values = {0.0,   -0.0,   360.0, -360.0,         720.0,   -720.0,
+                                  1e-20, -1e-20, 359.9, 360.0000000001, -1e-300, 481267.8831 * 1.5};
+    unsigned seed = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const double unit = (seed >> 8) / double(1u << 24); // 0..1
+        values.push_back((unit - 0.5) * 2e6);
+        values.push_back((unit - 0.5) * 1440);
+        values.push_back(360.0 * std::trunc((unit - 0.5) * 2000));
+    }
+    for (double x : values) {
+        const double a = NormalizeDegrees(x), b = LoopNormalize(x);
+        EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0) << x;
+        const double c = ReduceTurnsDownFirst(x), d = LoopDownFirst(x);
+        EXPECT_EQ(std::memcmp(&c, &d, sizeof c), 0) << x;
+    }
 }
