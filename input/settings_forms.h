@@ -1,11 +1,13 @@
 #pragma once
 // Field models of the settings windows: TPlanUst (planet inclusion and orbs), TDOM (house
-// system) and THsk (scan step). Nothing here is stored on disk: every start of the program
-// begins with these design values.
+// system) and THsk (scan step), and what their buttons do. Nothing here is stored on disk:
+// every start of the program begins with these design values.
 #include <array>
 #include <string>
 
 namespace omvera {
+
+struct State;
 
 // TPlanUst: rows 1..17 (bodies 1..12, both nodes, Selena, Lilith, Asc, Mc). Index 0 unused.
 struct PlanetSettingsForm {
@@ -16,16 +18,73 @@ struct PlanetSettingsForm {
     PlanetSettingsForm();
 };
 
+// The orb columns of TPlanUst's four preset buttons.
+enum class OrbPreset {
+    Radix,      // Button1 "Радикс": the design orbs
+    Transit,    // Button2 "Транзит"
+    Directions, // Button4 "Дирекции"
+    Synastry,   // Button5 "Синастрия"
+};
+
+// Writes the preset's column into all seventeen orb fields; the check boxes stay as they are.
+void ApplyOrbPreset(PlanetSettingsForm& form, OrbPreset preset);
+
+// TPlanUst's handlers.
+void Button1Click(PlanetSettingsForm& form); // "Радикс"
+void Button2Click(PlanetSettingsForm& form); // "Транзит"
+void Button4Click(PlanetSettingsForm& form); // "Дирекции"
+void Button5Click(PlanetSettingsForm& form); // "Синастрия"
+// The select-all toggle: checks all seventeen boxes when SelectAllNext is set, else clears
+// them; either way SelectAllNext flips.
+void Button3Click(PlanetSettingsForm& form);
+// The window became the active one: the next Button3Click checks every box.
+void FormActivate(PlanetSettingsForm& form);
+
 // TDOM: RadioButton1..6 (index 0 unused); Placidus (RadioButton3) chosen at start.
 struct HouseSystemForm {
     std::array<bool, 7> RadioButton{false, false, false, true, false, false, false};
     bool Visible = false;
 };
 
+// TDOM's choices by radio button (index 0 unused): caption and house-system letter.
+struct HouseSystemChoice {
+    const char* caption;
+    char letter;
+};
+inline constexpr std::array<HouseSystemChoice, 7> kHouseSystemChoices = {{
+    {"", 0},
+    {"Равнодомные от МС", 'M'},
+    {"Равнодомные от АСЦ", 'A'},
+    {"Плацидус", 'P'},
+    {"Кох", 'K'},
+    {"Равнодомные от Солнца", 'S'},
+    {"Равнодомные от Луны ", 'L'},
+}};
+
+// The caption of the choice with this letter; empty for an unknown letter.
+const char* HouseSystemCaption(char letter);
+
+// Chooses the radio button of a letter (and no other); false, with nothing changed, for an
+// unknown letter.
+bool ChooseHouseSystem(HouseSystemForm& form, char letter);
+
+// The house-system letter chosen on TDOM: the buttons are tested in the order RadioButton1
+// to RadioButton6 and each chosen one writes its letter, so `letter` keeps its value when
+// none is chosen. (Also declared in astro/engine.h, where the engine's callers find it.)
+void CurrentHouseSystem(const HouseSystemForm& form, char& letter);
+
 // THsk: RadioButton1..4 (index 0 unused); "1 сутки" chosen at start.
 struct ScanStepForm {
     std::array<bool, 5> RadioButton{false, false, true, false, false};
     bool Visible = false;
 };
+
+// ScanStep in days of THsk's choices by radio button (index 0 unused): "7 суток", "1 сутки",
+// "1 час", "10 минут".
+inline constexpr std::array<double, 5> kScanSteps = {0, 7, 1, 1.0 / 24, 10.0 / 1440};
+
+// Sets state.ScanStep from THsk, testing RadioButton1 to RadioButton4 in turn; ScanStep
+// keeps its value when none is chosen.
+void ReadScanStep(State& state);
 
 } // namespace omvera
