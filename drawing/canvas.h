@@ -21,6 +21,9 @@ class Canvas {
     // Negative sizes count as 0.
     virtual void SetSize(int width, int height) = 0;
 
+    // Paints the whole surface white (a window's repaint).
+    virtual void Clear() = 0;
+
     // Pen colour as a Windows colour value (0x00BBGGRR); black at start.
     virtual void SetPenColour(std::uint32_t colour) = 0;
     virtual std::uint32_t PenColour() const = 0;

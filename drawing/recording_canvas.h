@@ -9,7 +9,7 @@
 namespace omvera {
 
 struct CanvasOp {
-    enum Kind { Line, Rectangle, Ellipse, Text, Glyph } kind;
+    enum Kind { Clear, Line, Rectangle, Ellipse, Text, Glyph } kind;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Line: from, to; boxes: corners; Text, Glyph: at x1, y1
     std::uint32_t colour = 0;           // pen colour when drawn
     std::string text;                   // Text only
@@ -25,6 +25,9 @@ class RecordingCanvas : public Canvas {
     void SetSize(int width, int height) override {
         width_ = width > 0 ? width : 0;
         height_ = height > 0 ? height : 0;
+    }
+    void Clear() override {
+        ops.push_back({CanvasOp::Clear, 0, 0, width_, height_, pen_, {}, nullptr});
     }
     void SetPenColour(std::uint32_t colour) override { pen_ = colour; }
     std::uint32_t PenColour() const override { return pen_; }
