@@ -27,11 +27,11 @@ struct MainWindowModel {
 
     bool Image1Visible = false;
     bool RichEdit1Visible = false;
-    bool ScanVisible = false;      // Label1, Button2, Button3
-    bool Button4Visible = false;   // "Интерпретация"
-    bool Button5Visible = false;   // "Карта"
-    bool Button6Visible = false;   // "Текст"
-    bool GroupBox1Visible = true;  // the about panel
+    bool ScanVisible = false;     // Label1, Button2, Button3
+    bool Button4Visible = false;  // "Интерпретация"
+    bool Button5Visible = false;  // "Карта"
+    bool Button6Visible = false;  // "Текст"
+    bool GroupBox1Visible = true; // the about panel
 
     // RichEdit1 starts with one empty line.
     std::vector<std::string> RichEdit1Lines{""};

@@ -15,9 +15,9 @@ struct WindowInfo {
 extern const std::array<WindowInfo, 12> kWindowRegistry;
 
 struct MenuItemInfo {
-    const char* Name;    // "N1".."N42"
+    const char* Name; // "N1".."N42"
     const char* Caption;
-    const char* Parent;  // "" for the menu bar
+    const char* Parent; // "" for the menu bar
 };
 
 // Every item in menu order (children follow their parent's position among its siblings).

@@ -30,10 +30,9 @@ inline constexpr std::uint32_t ActiveCaption = 0xD1B499; // the system colour as
 struct AspectSettingsForm {
     std::vector<std::string> ListBox1{"0", "60", "90", "120", "180"};
     int ListBox1Index = -1;
-    std::array<std::uint32_t, 10> Swatch{colours::Yellow, colours::Fuchsia, colours::Blue,
-                                         colours::Red,    colours::Navy,    colours::Aqua,
-                                         colours::Lime,   colours::Olive,   colours::ActiveCaption,
-                                         colours::Maroon};
+    std::array<std::uint32_t, 10> Swatch{
+        colours::Yellow, colours::Fuchsia, colours::Blue,  colours::Red,           colours::Navy,
+        colours::Aqua,   colours::Lime,    colours::Olive, colours::ActiveCaption, colours::Maroon};
     std::string Edit11;
     bool Visible = false;
 };

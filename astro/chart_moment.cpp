@@ -8,11 +8,12 @@
 namespace omvera {
 
 const std::array<const char*, 21> BodyLabels = {
-    "",      "Солн ", "Луна ", "Мерк ", "Вен  ", "Марс ", "Юпит ", "Сату ", "Уран ", "Непт ", "Плут ",
-    "Хирон", "Проз ", "Раху ", "Кету ", "Сел  ", "Лил  ", "01",    "02",    "03",    "04"};
+    "",      "Солн ", "Луна ", "Мерк ", "Вен  ", "Марс ", "Юпит ",
+    "Сату ", "Уран ", "Непт ", "Плут ", "Хирон", "Проз ", "Раху ",
+    "Кету ", "Сел  ", "Лил  ", "01",    "02",    "03",    "04"};
 
-const std::array<const char*, 13> HouseLabels = {"",  "Асц", "II",   "III", "IV", "V", "VI",
-                                                 "VII", "VIII", "IX", "MC", "XI", "XII"};
+const std::array<const char*, 13> HouseLabels = {"",    "Асц",  "II", "III", "IV", "V",  "VI",
+                                                 "VII", "VIII", "IX", "MC",  "XI", "XII"};
 
 double JulianDay(double day, double month, double year) {
     const double p = std::trunc((month + 9) / 12);

@@ -16,8 +16,22 @@ struct ChartMoment {
 
 // Body numbers 1..16; point numbers 17 (Ascendant) and 18 (MC) in aspect work.
 enum Body : int {
-    Sun = 1, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto, Chiron,
-    Proserpina, AscendingNode, DescendingNode, Selena, Lilith
+    Sun = 1,
+    Moon,
+    Mercury,
+    Venus,
+    Mars,
+    Jupiter,
+    Saturn,
+    Uranus,
+    Neptune,
+    Pluto,
+    Chiron,
+    Proserpina,
+    AscendingNode,
+    DescendingNode,
+    Selena,
+    Lilith
 };
 inline constexpr int kBodyCount = 16;
 

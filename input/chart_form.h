@@ -10,22 +10,22 @@
 
 namespace omvera {
 
-inline const std::array<const char*, 12> kMonthNames = {
-    "Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-    "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
+inline const std::array<const char*, 12> kMonthNames = {"Январь",   "Февраль", "Март",   "Апрель",
+                                                        "Май",      "Июнь",    "Июль",   "Август",
+                                                        "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
 inline constexpr const char* kMonthPrompt = "Выбери месяц";
 
 struct ChartForm {
-    std::string Edit1;                              // name
-    SpinField SpinEdit1{1880, 2050, 1980, 4};       // year
-    int ComboBox1 = -1;                             // chosen month index, -1: none chosen
-    SpinField SpinEdit2{1, 31, 15};                 // day
-    SpinField SpinEdit3{0, 23, 12};                 // hour, Greenwich time
-    SpinField SpinEdit4{0, 60, 30};                 // minute, Greenwich time
-    std::string Edit2 = "56.01";                    // latitude, "Градус.Мин"
-    std::string Edit3 = "92.45";                    // longitude
-    bool RadioButton1 = true;                       // "Мужчина"
-    bool RadioButton2 = false;                      // "Женщина"
+    std::string Edit1;                        // name
+    SpinField SpinEdit1{1880, 2050, 1980, 4}; // year
+    int ComboBox1 = -1;                       // chosen month index, -1: none chosen
+    SpinField SpinEdit2{1, 31, 15};           // day
+    SpinField SpinEdit3{0, 23, 12};           // hour, Greenwich time
+    SpinField SpinEdit4{0, 60, 30};           // minute, Greenwich time
+    std::string Edit2 = "56.01";              // latitude, "Градус.Мин"
+    std::string Edit3 = "92.45";              // longitude
+    bool RadioButton1 = true;                 // "Мужчина"
+    bool RadioButton2 = false;                // "Женщина"
 
     bool Visible = false; // the window is shown
 
@@ -51,9 +51,7 @@ void SetFormToNow(ChartForm& form, const LocalNow& now, const std::string& name)
 
 // TID2 adds its arrangements (labels, visibility) and the list of found lunar returns.
 struct SecondChartForm : ChartForm {
-    SecondChartForm() {
-        Edit1 = "Транзит";
-    }
+    SecondChartForm() { Edit1 = "Транзит"; }
     std::string Label3 = "Месяц";
     std::string Label4 = "День   ";
     std::string Label5 = "Час";
@@ -63,8 +61,8 @@ struct SecondChartForm : ChartForm {
     std::string Label7 = "Минуты";
     bool ComboBox1Visible = true;
     bool SpinEdit2Visible = true, SpinEdit3Visible = true, SpinEdit4Visible = true;
-    bool Button1Visible = true; // "Добавить в карту"
-    bool Button2Visible = true; // "На сейчас"
+    bool Button1Visible = true;  // "Добавить в карту"
+    bool Button2Visible = true;  // "На сейчас"
     bool Button3Visible = false; // "Расчет Cоляра"
     bool Button4Visible = true;  // "Расчет Лунара"
     bool Label10Visible = false; // "Выбери год и месяц Лунара"

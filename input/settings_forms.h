@@ -9,8 +9,8 @@ namespace omvera {
 
 // TPlanUst: rows 1..17 (bodies 1..12, both nodes, Selena, Lilith, Asc, Mc). Index 0 unused.
 struct PlanetSettingsForm {
-    std::array<bool, 18> CheckBox{};       // CheckBox1..CheckBox17
-    std::array<std::string, 18> Edit{};    // Edit1..Edit17, orb texts
+    std::array<bool, 18> CheckBox{};    // CheckBox1..CheckBox17
+    std::array<std::string, 18> Edit{}; // Edit1..Edit17, orb texts
     bool SelectAllNext = true;
     bool Visible = false;
     PlanetSettingsForm();

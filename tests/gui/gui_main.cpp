@@ -1,0 +1,13 @@
+// Entry of the GUI tests: one QApplication for all tests, offscreen unless a platform is
+// chosen (test discovery runs this binary at build time without the test environment).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

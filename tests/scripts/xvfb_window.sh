@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Starts the real program in a real X window under Xvfb, goes through the menu with the
+# mouse and keyboard as a person would, and saves screenshots in BUILD_DIR/screenshots.
+set -euo pipefail
+build="$1"
+for tool in Xvfb xdotool /usr/bin/import; do
+    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+done
+shots="$build/screenshots"
+mkdir -p "$shots"
+work=$(mktemp -d)
+cp -r "$build/Dann" "$work/Dann"
+display=":$((90 + RANDOM % 400))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    kill "${app:-}" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+(cd "$work" && exec "$build/omvera") &
+app=$!
+win=$(timeout 20 xdotool search --sync --onlyvisible --name "^Омвера $" | head -n1)
+[ -n "$win" ] || { echo "main window did not appear"; exit 1; }
+sleep 0.5
+
+shot() { /usr/bin/import -window root "$shots/$1.png"; }
+# Opens the n-th menu of the menu bar (x in window coordinates) and walks it with the keys.
+menu() {
+    local x="$1"
+    shift
+    xdotool mousemove --window "$win" "$x" 10 click 1
+    sleep 0.3
+    for k in "$@"; do xdotool key "$k"; sleep 0.15; done
+    sleep 0.4
+}
+alive() { kill -0 "$app" 2>/dev/null || { echo "the program ended unexpectedly after: $1"; exit 1; }; }
+
+shot 01-start
+alive start
+# "Справка" -> "Время": the time-zone list in the text view.
+source "$(dirname "$0")/../xvfb_menu_steps.inc"
+run_menu_steps
+alive "menu steps"
+shot 99-end
+
+# The screenshots are not blank.
+for f in "$shots"/*.png; do
+    sd=$(/usr/bin/convert "$f" -format '%[fx:standard_deviation]' info: 2>/dev/null || echo 1)
+    awk -v s="$sd" 'BEGIN { exit !(s > 0.01) }' || { echo "blank screenshot $f"; exit 1; }
+done
+xdotool key --window "$win" alt+F4 >/dev/null 2>&1 || true
+echo "screenshots in $shots"

@@ -1,0 +1,17 @@
+# Installs the Debian packages the build, the program and the tests need, when missing.
+# Sourced by setup-and-run.sh and setup-and-test.sh.
+OMVERA_PACKAGES="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core xvfb xauth xdotool imagemagick libswe-dev"
+
+omvera_install_packages() {
+    local missing=()
+    for p in $OMVERA_PACKAGES; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
