@@ -88,3 +88,12 @@ TEST(LoadGlyphs, MissingFilesAreReportedOnceTogether) {
     EXPECT_EQ(s.Drawing.SignGlyphs[12].Width, 4);
     fs::remove_all(dir);
 }
+
+TEST(LoadGlyphs, ShippedGlyphsAllLoad) {
+    State s;
+    s.ProgramFolder = OMVERA_BUILD_DIR;
+    LoadGlyphs(s);
+    EXPECT_TRUE(s.Warnings.empty()) << s.Warnings[0];
+    for (int i = 1; i <= 16; ++i) EXPECT_FALSE(s.Drawing.BodyGlyphs[i].Empty()) << i;
+    for (int i = 1; i <= 12; ++i) EXPECT_FALSE(s.Drawing.SignGlyphs[i].Empty()) << i;
+}
