@@ -6,11 +6,13 @@
 #include "app/main_window_model.h"
 #include "aspects/aspect_settings.h"
 #include "astro/chart_moment.h"
+#include "drawing/drawing_state.h"
 #include "input/chart_form.h"
 #include "input/person_database.h"
 #include "input/settings_forms.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,17 @@ struct State {
     // system that is not defined at the place, ...). The command boundary shows them once
     // and clears the list.
     std::vector<std::string> Warnings;
+
+    // Aspect work: the colours of the last ReadAspectTable or ReadAspectColours (entry k =
+    // aspect row k), the orbs written by RefreshPoint (slot n = point n 1..18; a slot keeps
+    // its last value while its point is switched off), and the user's decimal separator,
+    // with which the aspect angles are read (set at start-up from the user's locale).
+    std::array<std::uint32_t, 10> AspectColours{};
+    std::array<double, 19> PointOrbs{};
+    char DecimalSeparator = '.';
+
+    // Glyph pictures and the wheel centre.
+    DrawingState Drawing;
 
     // Window field models.
     MainWindowModel Form1;

@@ -1,10 +1,15 @@
 #include "app/ui/main_window.h"
 
+#include "app/chart_commands.h"
 #include "app/main_window_model.h"
 #include "app/shell_commands.h"
 #include "app/state.h"
 #include "app/ui/application.h"
 #include "app/window_registry.h"
+#include "aspects/ui/aspect_grid_window.h"
+#include "drawing/glyphs.h"
+#include "drawing/ui/chart_view_window.h"
+#include "drawing/ui/painter_canvas.h"
 #include "drawing/ui/picture_widget.h"
 
 #include <QAction>
@@ -12,6 +17,7 @@
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
@@ -59,6 +65,7 @@ TForm1::TForm1(Application& app) : QMainWindow(nullptr), app_(app) {
 
     Image1 = new PictureWidget(client);
     Image1->setObjectName("Image1");
+    image1Canvas_ = std::make_unique<PainterCanvas>(Image1->Bitmap());
 
     RichEdit1 = new QTextEdit(client);
     RichEdit1->setObjectName("RichEdit1");
@@ -110,6 +117,8 @@ TForm1::TForm1(Application& app) : QMainWindow(nullptr), app_(app) {
     SyncFromModel();
 }
 
+TForm1::~TForm1() = default;
+
 State& TForm1::state() {
     return app_.state();
 }
@@ -156,8 +165,17 @@ void TForm1::Command(void (TForm1::*handler)()) {
 
 void TForm1::FormCreate() {
     LayoutMainWindow();
-    // ProgramFolder is set by the application before the windows are created; the glyphs
-    // are loaded by the drawing code once it is present.
+    // ProgramFolder is set by the application before the windows are created. Aspect angles
+    // are read with the user's decimal separator.
+    const QString point = QLocale().decimalPoint();
+    state().DecimalSeparator =
+        point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+    LoadGlyphs(state());
+}
+
+void TForm1::Chart(void (*command)(State&, ChartCanvases&)) {
+    ChartCanvases canvases{*image1Canvas_, app_.Prosm->Canvas(), app_.Aspq->Canvas()};
+    command(state(), canvases);
 }
 
 void TForm1::LayoutMainWindow() {

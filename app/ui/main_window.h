@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,13 +18,16 @@ class QTextEdit;
 namespace omvera {
 
 class Application;
+class PainterCanvas;
 class PictureWidget;
+struct ChartCanvases;
 struct State;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:
     explicit TForm1(Application& app);
+    ~TForm1() override;
 
     // Start-up: layout, ProgramFolder (set by the application), glyphs.
     void FormCreate();
@@ -33,6 +37,8 @@ class TForm1 : public QMainWindow {
     void LayoutMainWindow();
 
     PictureWidget* Image1 = nullptr;
+    // The canvas of Image1: draws into the picture's bitmap at the size of Image1.
+    PainterCanvas& Image1Canvas() { return *image1Canvas_; }
     QTextEdit* RichEdit1 = nullptr;
     QLabel* Label1 = nullptr;
     QPushButton* Button2 = nullptr;
@@ -95,10 +101,13 @@ class TForm1 : public QMainWindow {
     State& state();
     void Command(void (TForm1::*handler)());
     void BuildMenu();
+    // Runs a chart command of the core on the picture and the view and grid windows.
+    void Chart(void (*command)(State&, ChartCanvases&));
 
     Application& app_;
     std::map<std::string, QAction*> menuItems_;
     std::vector<std::string> shownLines_;
+    std::unique_ptr<PainterCanvas> image1Canvas_;
 };
 
 } // namespace omvera

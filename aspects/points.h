@@ -1,0 +1,38 @@
+#pragma once
+// Chart points of aspect work (1..16 the bodies, 17 Ascendant, 18 MC), their switches and
+// orb fields on TPlanUst, and the aspect test.
+#include <array>
+
+namespace omvera {
+
+struct PlanetSettingsForm;
+struct State;
+
+inline constexpr int kPointCount = 18;
+inline constexpr int kAscendantPoint = 17;
+inline constexpr int kMcPoint = 18;
+
+// Slot n: 1 = point n takes part in the scan, 0 = it does not. Each scan owns its copy.
+using PointIncluded = std::array<unsigned char, kPointCount + 1>;
+
+// The TPlanUst row (CheckBoxN, EditN) of a point: 1..12 map to themselves, both nodes to 13,
+// Selena 14, Lilith 15, Ascendant 16, MC 17; 0 for a number outside 1..18.
+int PointSettingsRow(int point);
+// Whether the point's inclusion switch is checked (false outside 1..18).
+bool PointSwitchedOn(const PlanetSettingsForm& form, int point);
+
+// Clears included[point]; when the point's switch is checked, computes the body for the
+// current chart moment (points 1..16), reads its orb field ("." as separator; a text that is
+// not a number gives its leading numeric part, else 0) into state.PointOrbs[point] and sets
+// included[point]. Numbers outside 1..18 only clear the flag (when they have a slot).
+void RefreshPoint(State& state, int point, PointIncluded& included);
+
+// Angular separation of two longitudes folded into 0..180.
+double Separation(double a, double b);
+
+// The aspect test: with the mean orb (op + oq) / 2 the separation must lie strictly inside
+// (angle - orb, angle + orb), and both points must be included.
+bool InAspect(double lp, double lq, double op, double oq, bool includedP, bool includedQ,
+              double angle);
+
+} // namespace omvera

@@ -1,0 +1,105 @@
+#include "drawing/chart_drawing.h"
+
+#include "app/state.h"
+#include "astro/chart_moment.h"
+#include "astro/engine.h"
+#include "drawing/canvas.h"
+#include "drawing/wheel.h"
+
+#include <cmath>
+
+namespace omvera {
+
+namespace {
+
+BodyLongitudes CurrentPositions(const State& state) {
+    BodyLongitudes L{};
+    for (int i = 1; i <= 16; ++i) L[i] = state.BodyPositions[i];
+    return L;
+}
+
+void CopyDirectedPositions(State& state) {
+    for (int i = 1; i <= 16; ++i) state.BodyPositions[i] = state.DirectedPositions[i];
+}
+
+} // namespace
+
+char CurrentHouseLetter(const State& state) {
+    char letter = 'P';
+    CurrentHouseSystem(state.Dom, letter);
+    return letter;
+}
+
+void ComputeAllBodies(State& state) {
+    for (int i = 1; i <= 16; ++i) ComputeBody(state, i);
+}
+
+void ComputeDailyMotion(State& state, int n) {
+    ReadChartInput(state, n);
+    ComputeAllBodies(state);
+    for (int i = 1; i <= 16; ++i) state.FirstPoints[i] = state.BodyPositions[i];
+    state.moment.day += 1;
+    ComputeAllBodies(state);
+    for (int i = 1; i <= 16; ++i) {
+        state.SecondPoints[i] = state.BodyPositions[i];
+        double d = state.SecondPoints[i] - state.FirstPoints[i];
+        if (d < -300) d += 360;
+        if (d > 300) d -= 360;
+        state.DailyMotion[i] = d;
+    }
+    ReadChartInput(state, n);
+}
+
+void DrawChartHeader(State& state, Canvas& canvas, int n, std::string_view directionDate) {
+    if (n < 1 || n > 3) return;
+    ComputeDailyMotion(state, n);
+    DrawHeaderTexts(state, canvas, n, directionDate);
+    DrawBodies(state, canvas, n);
+}
+
+void DrawBodies(State& state, Canvas& canvas, int n) {
+    if (n < 1 || n > 3) return;
+    ReadChartInput(state, n);
+    if (n == 3)
+        CopyDirectedPositions(state);
+    else
+        ComputeAllBodies(state);
+    DrawBodiesAt(state, canvas, n, CurrentPositions(state));
+}
+
+void DrawPositionTable(State& state, Canvas& canvas, int n) {
+    if (n < 1 || n > 5) return;
+    if (n != 5)
+        ComputeDailyMotion(state, n);
+    else
+        for (int i = 1; i <= 16; ++i) state.DailyMotion[i] = 1.0;
+    int x0 = static_cast<int>(std::trunc(canvas.Width() - 220.0));
+    int y = 20;
+    if (n == 1 || n == 2) DrawTitleLines(state.ID1, canvas);
+    if (n == 3 || n == 4) x0 = 10, y = 10;
+    if (n == 5) {
+        CopyDirectedPositions(state);
+    } else {
+        ReadChartInput(state, n);
+        ComputeAllBodies(state);
+    }
+    DrawPositionRows(state, canvas, x0, y, CurrentPositions(state), state.DailyMotion);
+}
+
+void DrawHouses(State& state, Canvas& canvas, int n) {
+    if (n != 1 && n != 2) return;
+    ReadChartInput(state, n);
+    std::array<double, 13> cusps{};
+    ComputeHouses(state, n, CurrentHouseLetter(state), cusps);
+    DrawHousesAt(state, canvas, n, cusps);
+}
+
+void DrawHouseTable(State& state, Canvas& canvas, int n) {
+    if (n < 1 || n > 4) return;
+    const char letter = CurrentHouseLetter(state);
+    std::array<double, 13> cusps{};
+    ComputeHouses(state, n, letter, cusps);
+    DrawHouseTableAt(canvas, n, letter, cusps);
+}
+
+} // namespace omvera

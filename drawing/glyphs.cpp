@@ -1,0 +1,47 @@
+#include "drawing/glyphs.h"
+
+#include "app/errors.h"
+#include "app/state.h"
+#include "app/text_file.h"
+
+#include <string>
+#include <vector>
+
+namespace omvera {
+
+const std::array<const char*, 13> kSignGlyphNames = {
+    "",     "Owen",  "Telec",   "Blizn",   "Rak",     "Lew", "Dewa",
+    "Wesi", "Skorp", "Strelec", "Kozerog", "Wodolej", "Riba"};
+
+const std::array<const char*, 17> kBodyGlyphNames = {
+    "",       "Sol",    "Luna",  "Mercur", "Venera", "Mars", "Jupit",  "Saturn", "Uran",
+    "Neptun", "Pluton", "Hiron", "Proz",   "Rachu",  "Ketu", "Selena", "Lilit"};
+
+namespace {
+
+void LoadOne(State& state, Bitmap& slot, const char* name, std::vector<std::string>& missing) {
+    const std::string path = DataFile(state, ("\\Dann\\" + std::string(name) + ".bmp").c_str());
+    slot = Bitmap{};
+    try {
+        slot = DecodeBmp(ReadFileBytes(path), path);
+    } catch (const Error&) {
+        missing.push_back(path);
+    }
+}
+
+} // namespace
+
+void LoadGlyphs(State& state) {
+    std::vector<std::string> missing;
+    for (int s = 1; s <= 12; ++s)
+        LoadOne(state, state.Drawing.SignGlyphs[s], kSignGlyphNames[s], missing);
+    for (int b = 1; b <= 16; ++b)
+        LoadOne(state, state.Drawing.BodyGlyphs[b], kBodyGlyphNames[b], missing);
+    if (missing.empty()) return;
+    std::string message = "Не удалось прочитать рисунки знаков и планет (они не будут "
+                          "показаны в карте):";
+    for (const auto& path : missing) message += "\n" + path;
+    state.Warnings.push_back(message);
+}
+
+} // namespace omvera

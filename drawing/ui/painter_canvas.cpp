@@ -1,0 +1,112 @@
+#include "drawing/ui/painter_canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace omvera {
+
+namespace {
+
+QColor PenQColor(std::uint32_t colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+QPen PenOf(std::uint32_t colour) {
+    QPen pen(PenQColor(colour));
+    pen.setWidthF(1.0);
+    return pen;
+}
+
+} // namespace
+
+PainterCanvas::PainterCanvas(QImage& image)
+    : Font(QStringLiteral("MS Sans Serif")), image_(image), width_(image.width()),
+      height_(image.height()) {
+    Font.setPixelSize(11);
+    Font.setStyleHint(QFont::SansSerif);
+}
+
+void PainterCanvas::SetSize(int width, int height) {
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    if (image_.width() >= width_ && image_.height() >= height_ && !image_.isNull()) return;
+    QImage grown(std::max({width_, image_.width(), 1}), std::max({height_, image_.height(), 1}),
+                 QImage::Format_RGB32);
+    grown.fill(Qt::white);
+    if (!image_.isNull()) {
+        QPainter p(&grown);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = std::move(grown);
+}
+
+void PainterCanvas::Clear() {
+    if (!image_.isNull()) image_.fill(Qt::white);
+}
+
+void PainterCanvas::LineTo(int x, int y) {
+    if (!image_.isNull()) {
+        QPainter p(&image_);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(PenOf(pen_));
+        // Pixel centres, so horizontal and vertical lines stay one pixel wide.
+        p.drawLine(QPointF(x_ + 0.5, y_ + 0.5), QPointF(x + 0.5, y + 0.5));
+    }
+    x_ = x, y_ = y;
+}
+
+void PainterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (image_.isNull() || x2 <= x1 || y2 <= y1) return;
+    QPainter p(&image_);
+    p.setPen(PenOf(pen_));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void PainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (image_.isNull() || x2 <= x1 || y2 <= y1) return;
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(PenOf(pen_));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void PainterCanvas::TextOut(int x, int y, const std::string& text) {
+    if (image_.isNull() || text.empty()) return;
+    const QString s = QString::fromUtf8(text);
+    QPainter p(&image_);
+    p.setFont(Font);
+    const QFontMetrics fm(Font, &image_);
+    const QRect box(x, y, fm.horizontalAdvance(s), fm.height());
+    p.fillRect(box, Qt::white);
+    p.setPen(Qt::black);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, s);
+}
+
+void PainterCanvas::Draw(int x, int y, const Bitmap& bitmap) {
+    if (image_.isNull() || bitmap.Empty()) return;
+    QPainter p(&image_);
+    p.drawImage(x, y, ToQImage(bitmap));
+}
+
+QImage ToQImage(const Bitmap& b) {
+    QImage img(b.Width, b.Height, QImage::Format_RGB32);
+    for (int y = 0; y < b.Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < b.Width; ++x) line[x] = 0xFF000000u | b.At(x, y);
+    }
+    return img;
+}
+
+Bitmap FromQImage(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    Bitmap b = MakeBitmap(rgb.width(), rgb.height(), 0xFFFFFF);
+    for (int y = 0; y < b.Height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < b.Width; ++x) b.At(x, y) = line[x] & 0xFFFFFF;
+    }
+    return b;
+}
+
+} // namespace omvera
