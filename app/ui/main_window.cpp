@@ -241,8 +241,8 @@ void TForm1::changeEvent(QEvent* e) {
 
 // --- menu handlers -----------------------------------------------------------------------
 
-void TForm1::N40Click() {}
-void TForm1::N41Click() {}
+void TForm1::N40Click() { Chart(&omvera::N40Click); }
+void TForm1::N41Click() { Chart(&omvera::N41Click); }
 void TForm1::N13Click() {}
 void TForm1::N14Click() {}
 void TForm1::N22Click() {}
@@ -287,17 +287,17 @@ void TForm1::N18Click() {
 void TForm1::N19Click() {
     omvera::N19Click(state());
 }
-void TForm1::N26Click() {}
-void TForm1::N27Click() {}
-void TForm1::N31Click() {}
-void TForm1::N32Click() {}
-void TForm1::N33Click() {}
+void TForm1::N26Click() { Chart(&omvera::N26Click); }
+void TForm1::N27Click() { Chart(&omvera::N27Click); }
+void TForm1::N31Click() { Chart(&omvera::N31Click); }
+void TForm1::N32Click() { Chart(&omvera::N32Click); }
+void TForm1::N33Click() { Chart(&omvera::N33Click); }
 void TForm1::N30Click() {}
 
 void TForm1::Button2Click() {}
 void TForm1::Button3Click() {}
 void TForm1::Button4Click() {}
-void TForm1::Button5Click() {}
-void TForm1::Button6Click() {}
+void TForm1::Button5Click() { Chart(&omvera::Button5Click); }
+void TForm1::Button6Click() { Chart(&omvera::Button6Click); }
 
 } // namespace omvera
