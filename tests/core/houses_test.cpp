@@ -144,7 +144,7 @@ TEST(Houses, UnknownLetterWritesOnlyTheMc) {
 }
 
 TEST(Houses, NearThePolarCircleTheIterationStillSettles) {
-    // At 66 and 66.5 degrees the design's iteration converges slowly but everywhere; the
+    // At 66 and 66.5 degrees the cusp iteration converges slowly but everywhere; the
     // bound must not cut it short and no warning may appear.
     for (const char* lat : {"66", "66.5"}) {
         for (int hour = 0; hour < 24; hour += 1) {
