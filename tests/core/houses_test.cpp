@@ -212,3 +212,14 @@ TEST(Houses, WildFormTextsStayFinite) {
         ExpectFiniteInRange(c, lat);
     }
 }
+
+TEST(Houses, OneWarningPerMessage) {
+    State s;
+    SetChart(s.ID1, 1980, 6, 15, 3, 0, "75");
+    std::array<double, 13> c{};
+    ComputeHouses(s, 1, 'P', c);
+    ComputeHouses(s, 1, 'P', c);
+    EXPECT_EQ(s.Warnings.size(), 1u);
+    ComputeHouses(s, 1, 'K', c);
+    EXPECT_EQ(s.Warnings.size(), 2u);
+}
