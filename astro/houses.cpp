@@ -198,7 +198,13 @@ void ComputeHouses(State& state, int kind, char letter, std::array<double, 13>& 
     default:
         break; // only the MC is written
     }
-    if (!defined) state.Warnings.push_back(UndefinedSystemMessage(letter, m.latitude));
+    if (!defined) {
+        // A command that computes the same chart several times tells the user once.
+        std::string message = UndefinedSystemMessage(letter, m.latitude);
+        if (std::find(state.Warnings.begin(), state.Warnings.end(), message) ==
+            state.Warnings.end())
+            state.Warnings.push_back(std::move(message));
+    }
 }
 
 } // namespace omvera

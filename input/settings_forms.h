@@ -20,7 +20,7 @@ struct PlanetSettingsForm {
 
 // The orb columns of TPlanUst's four preset buttons.
 enum class OrbPreset {
-    Radix,      // Button1 "Радикс": the design orbs
+    Radix,      // Button1 "Радикс": the orbs the program starts with
     Transit,    // Button2 "Транзит"
     Directions, // Button4 "Дирекции"
     Synastry,   // Button5 "Синастрия"

@@ -66,7 +66,7 @@ TEST(ComputeBody, NodesAreWrittenByTheMoonOnly) {
     }
 }
 
-TEST(HypotheticalPoints, DesignExamples) {
+TEST(HypotheticalPoints, LinearInTheDate) {
     // Selena for day 1.5 of January 1880 comes out negative and gains three turns.
     EXPECT_NEAR(SelenaLongitude(1880, 1, 1.5), 190.6175, 1e-9);
     EXPECT_NEAR(LilithLongitude(1880, 1, 1.5), 150.94 - 813.8 + 3.39 + 0.1671 + 2 * 360, 1e-9);

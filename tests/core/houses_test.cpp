@@ -144,7 +144,7 @@ TEST(Houses, UnknownLetterWritesOnlyTheMc) {
 }
 
 TEST(Houses, NearThePolarCircleTheIterationStillSettles) {
-    // At 66 and 66.5 degrees the design's iteration converges slowly but everywhere; the
+    // At 66 and 66.5 degrees the cusp iteration converges slowly but everywhere; the
     // bound must not cut it short and no warning may appear.
     for (const char* lat : {"66", "66.5"}) {
         for (int hour = 0; hour < 24; hour += 1) {
@@ -211,4 +211,15 @@ TEST(Houses, WildFormTextsStayFinite) {
         ComputeHouses(s, 1, 'K', c);
         ExpectFiniteInRange(c, lat);
     }
+}
+
+TEST(Houses, OneWarningPerMessage) {
+    State s;
+    SetChart(s.ID1, 1980, 6, 15, 3, 0, "75");
+    std::array<double, 13> c{};
+    ComputeHouses(s, 1, 'P', c);
+    ComputeHouses(s, 1, 'P', c);
+    EXPECT_EQ(s.Warnings.size(), 1u);
+    ComputeHouses(s, 1, 'K', c);
+    EXPECT_EQ(s.Warnings.size(), 2u);
 }

@@ -8,7 +8,7 @@
 
 using namespace omvera;
 
-TEST(PlanetSettings, DesignState) {
+TEST(PlanetSettings, StartState) {
     PlanetSettingsForm f;
     for (int i = 1; i <= 17; ++i) EXPECT_EQ(f.CheckBox[i], i <= 7 || i >= 16) << i;
     EXPECT_EQ(f.Edit[1], "10");
@@ -35,11 +35,11 @@ TEST(PlanetSettings, PresetColumns) {
     EXPECT_EQ(f.Edit[3], "6");
     EXPECT_EQ(f.Edit[4], "6");
     for (int i = 5; i <= 17; ++i) EXPECT_EQ(f.Edit[i], "6") << i;
-    // "Транзит" then "Радикс" restores the design orbs exactly.
+    // "Транзит" then "Радикс" restores the starting orbs exactly.
     Button2Click(f);
     Button1Click(f);
-    const PlanetSettingsForm design;
-    EXPECT_EQ(f.Edit, design.Edit);
+    const PlanetSettingsForm atStart;
+    EXPECT_EQ(f.Edit, atStart.Edit);
     // Presets leave the check boxes alone.
     EXPECT_TRUE(f.CheckBox[9]);
     EXPECT_FALSE(f.CheckBox[8]);
