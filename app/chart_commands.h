@@ -43,4 +43,34 @@ void N33Click(State& state, ChartCanvases& canvases);
 void Button5Click(State& state, ChartCanvases& canvases);
 void Button6Click(State& state, ChartCanvases& canvases);
 
+// --- Transit and synastry with a partner -------------------------------------------------
+// Chart 1 is drawn at once; chart 2 follows with "Добавить в карту" of TID2.
+void N13Click(State& state, ChartCanvases& canvases); // "Классический"
+void N14Click(State& state, ChartCanvases& canvases); // "Медицинский"
+void N37Click(State& state, ChartCanvases& canvases); // "Кармическая"
+void N38Click(State& state, ChartCanvases& canvases); // "Эротическая"
+void N39Click(State& state, ChartCanvases& canvases); // "Партнерство"
+// "Ожидаем партнера": chart 1 alone, with the scan controls.
+void N36Click(State& state, ChartCanvases& canvases);
+
+// --- Returns, directions, separate calculations ------------------------------------------
+void N22Click(State& state, ChartCanvases& canvases); // "Соляр": TID2 in its solar arrangement
+void N23Click(State& state, ChartCanvases& canvases); // "Лунар": TID2 in its lunar arrangement
+void N28Click(State& state, ChartCanvases& canvases); // "Дирекции": shows TDat2
+void N25Click(State& state, ChartCanvases& canvases); // "Расчет усталости": shows TKalendar
+void N12Click(State& state, ChartCanvases& canvases); // "Таблица транзитов": shows TKalendar
+void N21Click(State& state, ChartCanvases& canvases); // "2-й карты"
+
+// --- Scan buttons ------------------------------------------------------------------------
+// "<" and ">": chart 2 one scan step back or forward, drawn around chart 1.
+void Button2Click(State& state, ChartCanvases& canvases);
+void Button3Click(State& state, ChartCanvases& canvases);
+
+// --- Buttons of TID2 ---------------------------------------------------------------------
+void SecondChartAddToChart(State& state, ChartCanvases& canvases); // "Добавить в карту"
+void SecondChartSolarReturn(State& state, ChartCanvases& canvases); // "Расчет Cоляра"
+void SecondChartLunarReturn(State& state, ChartCanvases& canvases); // "Расчет Лунара"
+// Double-click on a found lunar return (nothing happens without a selected line).
+void SecondChartLunarListDblClick(State& state, ChartCanvases& canvases);
+
 } // namespace omvera

@@ -29,8 +29,18 @@ double AtForm(State& s, int body) {
     return s.BodyPositions[body];
 }
 
-double AtMoment(State& s, int body, double jd) {
+// Writes a lunar search sample into the form. A moment the form cannot hold (its year
+// field stops at 1880 and 2050 while day and month go on) would send the search back by a
+// year, so the search ends there instead of listing returns of another year.
+void WriteSample(State& s, double jd) {
     WriteMomentToForm(s.ID2, jd);
+    if (std::fabs(FormMoment(s.ID2) - jd) > 2.0 / 1440)
+        throw Error("Лунар не найден: поиск от выбранного месяца вышел за пределы диапазона "
+                    "дат формы (1880–2050); найденные возвращения Луны остаются в списке.");
+}
+
+double AtMoment(State& s, int body, double jd) {
+    WriteSample(s, jd);
     return AtForm(s, body);
 }
 
@@ -64,6 +74,9 @@ void SolarReturnSearch(State& s) {
     const double j1 = FormMoment(f);
     const double l1 = AtForm(s, 1);
     WriteDateToForm(f, j1 + 1);
+    // At the end of the range the next day cannot be written (the year field stops at 2050):
+    // the second sample is then taken a day earlier.
+    if (std::fabs(FormMoment(f) - (j1 + 1)) > 0.5) WriteDateToForm(f, j1 - 1);
     const double j2 = FormMoment(f);
     // Samples and the natal longitude are compared in one turn of the circle, whichever
     // side of 0° each lies on.
@@ -95,11 +108,11 @@ void LunarReturnSearch(State& s) {
     SecondChartForm& f = s.ID2;
     const double natal = NatalLongitude(s, 2);
     f.Edit1 = "Лунар";
-    WriteMomentToForm(f, FormMoment(f) - 50);
+    WriteSample(s, FormMoment(f) - 50);
 
     for (int pass = 0; pass < 3; ++pass) {
         double step = 1;
-        WriteMomentToForm(f, FormMoment(f) + 20);
+        WriteSample(s, FormMoment(f) + 20);
         int steps = 0;
         for (;;) {
             // Bracket: two samples a step apart with the natal longitude between them.

@@ -241,17 +241,39 @@ void TForm1::changeEvent(QEvent* e) {
 
 // --- menu handlers -----------------------------------------------------------------------
 
-void TForm1::N40Click() { Chart(&omvera::N40Click); }
-void TForm1::N41Click() { Chart(&omvera::N41Click); }
-void TForm1::N13Click() {}
-void TForm1::N14Click() {}
-void TForm1::N22Click() {}
-void TForm1::N23Click() {}
-void TForm1::N28Click() {}
-void TForm1::N36Click() {}
-void TForm1::N37Click() {}
-void TForm1::N38Click() {}
-void TForm1::N39Click() {}
+void TForm1::N40Click() {
+    Chart(&omvera::N40Click);
+}
+void TForm1::N41Click() {
+    Chart(&omvera::N41Click);
+}
+void TForm1::N13Click() {
+    Chart(&omvera::N13Click);
+}
+void TForm1::N14Click() {
+    Chart(&omvera::N14Click);
+}
+void TForm1::N22Click() {
+    Chart(&omvera::N22Click);
+}
+void TForm1::N23Click() {
+    Chart(&omvera::N23Click);
+}
+void TForm1::N28Click() {
+    Chart(&omvera::N28Click);
+}
+void TForm1::N36Click() {
+    Chart(&omvera::N36Click);
+}
+void TForm1::N37Click() {
+    Chart(&omvera::N37Click);
+}
+void TForm1::N38Click() {
+    Chart(&omvera::N38Click);
+}
+void TForm1::N39Click() {
+    Chart(&omvera::N39Click);
+}
 void TForm1::N4Click() {}
 void TForm1::N35Click() {
     close();
@@ -259,7 +281,9 @@ void TForm1::N35Click() {
 void TForm1::N11Click() {
     omvera::N11Click(state());
 }
-void TForm1::N21Click() {}
+void TForm1::N21Click() {
+    Chart(&omvera::N21Click);
+}
 void TForm1::N24Click() {
     omvera::N24Click(state());
 }
@@ -275,8 +299,12 @@ void TForm1::N9Click() {
 void TForm1::N29Click() {
     omvera::N29Click(state());
 }
-void TForm1::N25Click() {}
-void TForm1::N12Click() {}
+void TForm1::N25Click() {
+    Chart(&omvera::N25Click);
+}
+void TForm1::N12Click() {
+    Chart(&omvera::N12Click);
+}
 void TForm1::N42Click() {}
 void TForm1::N17Click() {
     omvera::N17Click(state());
@@ -287,17 +315,35 @@ void TForm1::N18Click() {
 void TForm1::N19Click() {
     omvera::N19Click(state());
 }
-void TForm1::N26Click() { Chart(&omvera::N26Click); }
-void TForm1::N27Click() { Chart(&omvera::N27Click); }
-void TForm1::N31Click() { Chart(&omvera::N31Click); }
-void TForm1::N32Click() { Chart(&omvera::N32Click); }
-void TForm1::N33Click() { Chart(&omvera::N33Click); }
+void TForm1::N26Click() {
+    Chart(&omvera::N26Click);
+}
+void TForm1::N27Click() {
+    Chart(&omvera::N27Click);
+}
+void TForm1::N31Click() {
+    Chart(&omvera::N31Click);
+}
+void TForm1::N32Click() {
+    Chart(&omvera::N32Click);
+}
+void TForm1::N33Click() {
+    Chart(&omvera::N33Click);
+}
 void TForm1::N30Click() {}
 
-void TForm1::Button2Click() {}
-void TForm1::Button3Click() {}
+void TForm1::Button2Click() {
+    Chart(&omvera::Button2Click);
+}
+void TForm1::Button3Click() {
+    Chart(&omvera::Button3Click);
+}
 void TForm1::Button4Click() {}
-void TForm1::Button5Click() { Chart(&omvera::Button5Click); }
-void TForm1::Button6Click() { Chart(&omvera::Button6Click); }
+void TForm1::Button5Click() {
+    Chart(&omvera::Button5Click);
+}
+void TForm1::Button6Click() {
+    Chart(&omvera::Button6Click);
+}
 
 } // namespace omvera

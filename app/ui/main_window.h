@@ -92,6 +92,10 @@ class TForm1 : public QMainWindow {
     void Button5Click();
     void Button6Click();
 
+    // Runs a chart command of the core on the picture and the view and grid windows (inside
+    // the caller's command boundary).
+    void Chart(void (*command)(State&, ChartCanvases&));
+
   protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -101,8 +105,6 @@ class TForm1 : public QMainWindow {
     State& state();
     void Command(void (TForm1::*handler)());
     void BuildMenu();
-    // Runs a chart command of the core on the picture and the view and grid windows.
-    void Chart(void (*command)(State&, ChartCanvases&));
 
     Application& app_;
     std::map<std::string, QAction*> menuItems_;

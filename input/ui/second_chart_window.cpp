@@ -1,6 +1,9 @@
 #include "input/ui/second_chart_window.h"
 
+#include "app/chart_commands.h"
 #include "app/state.h"
+#include "app/ui/application.h"
+#include "app/ui/main_window.h"
 #include "input/ui/chart_fields_panel.h"
 #include "input/ui/spin_edit.h"
 
@@ -77,7 +80,9 @@ TID2::TID2(Application& app) : FormWindow(app, "TID2") {
     SyncFromModel();
 }
 
-bool* TID2::VisibleFlag() { return &state().ID2.Visible; }
+bool* TID2::VisibleFlag() {
+    return &state().ID2.Visible;
+}
 
 void TID2::SyncFromModel() {
     const SecondChartForm& m = state().ID2;
@@ -111,12 +116,24 @@ void TID2::SyncFromModel() {
     SyncVisibility();
 }
 
-void TID2::Button2Click() { SetFormToNow(state().ID2, CurrentLocalTime(), "Сейчас  "); }
+void TID2::Button2Click() {
+    SetFormToNow(state().ID2, CurrentLocalTime(), "Сейчас  ");
+}
 
-// The chart-completing buttons run the chart commands once the drawing is present.
-void TID2::Button1Click() {}
-void TID2::Button3Click() {}
-void TID2::Button4Click() {}
-void TID2::ListBox1DblClick() {}
+void TID2::Button1Click() {
+    app().Form1->Chart(&SecondChartAddToChart);
+}
+
+void TID2::Button3Click() {
+    app().Form1->Chart(&SecondChartSolarReturn);
+}
+
+void TID2::Button4Click() {
+    app().Form1->Chart(&SecondChartLunarReturn);
+}
+
+void TID2::ListBox1DblClick() {
+    app().Form1->Chart(&SecondChartLunarListDblClick);
+}
 
 } // namespace omvera
