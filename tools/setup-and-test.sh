@@ -9,7 +9,7 @@ omvera_install_packages
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== build and test =="
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOMVERA_WITH_GUI=ON >/dev/null
 cmake --build "$root/build" -j "$jobs"
 (cd "$root/build" && ctest --output-on-failure -j "$jobs")
 

@@ -10,5 +10,8 @@ int main(int argc, char** argv) {
     // Every data path starts from the folder the program was started in.
     omvera::Application app(omvera::CurrentFolder());
     app.Form1->show();
+    // What start-up could not do (a glyph picture that cannot be read, ...) is reported once
+    // the main window is there.
+    app.RunCommand(app.Form1, [] {});
     return qt.exec();
 }
