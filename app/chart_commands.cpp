@@ -25,7 +25,9 @@ void LayoutMainWindowAndPicture(State& state, Canvas& image) {
 
 namespace {
 
-void DrawNatalChart(State& state, ChartCanvases& c, const char* kind) {
+// Chart 1 alone: wheel, header, positions, houses, house column and aspect lines. Only
+// "Ожидаем партнера" keeps the scan controls.
+void DrawNatalChart(State& state, ChartCanvases& c, const char* kind, bool scanControls = false) {
     auto& form = state.Form1;
     LayoutMainWindowAndPicture(state, c.Image1);
     state.ChartKind = kind;
@@ -39,7 +41,7 @@ void DrawNatalChart(State& state, ChartCanvases& c, const char* kind) {
     DrawChartAspects(state, c.Image1);
     form.Image1Visible = true;
     form.RichEdit1Visible = false;
-    form.ScanVisible = false;
+    form.ScanVisible = scanControls;
     form.Button4Visible = true;
 }
 
@@ -51,6 +53,10 @@ void N40Click(State& state, ChartCanvases& canvases) {
 
 void N41Click(State& state, ChartCanvases& canvases) {
     DrawNatalChart(state, canvases, "Радикс детский");
+}
+
+void N36Click(State& state, ChartCanvases& canvases) {
+    DrawNatalChart(state, canvases, "Синастрия ожидания", true);
 }
 
 // --- View window TProsm --------------------------------------------------------------

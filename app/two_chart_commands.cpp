@@ -27,12 +27,17 @@ void WriteChartTitle(Canvas& image, const char* text) {
     image.TextOut(image.Width() - 250, 25, text);
 }
 
-// Chart 1's wheel with its houses, then the aspect lines between the two charts.
-void DrawFirstChartWithMutualAspects(State& state, Canvas& image) {
-    BlankPicture(image);
+// The wheel with chart 1's header, bodies and houses, the frame chart 2 is drawn into.
+void DrawFirstChartFrame(State& state, Canvas& image) {
     DrawWheel(state, image);
     DrawChartHeader(state, image, 1);
     DrawHouses(state, image, 1);
+}
+
+// Chart 1's frame on a blank picture, then the aspect lines between the two charts.
+void DrawFirstChartWithMutualAspects(State& state, Canvas& image) {
+    BlankPicture(image);
+    DrawFirstChartFrame(state, image);
     DrawMutualAspects(state, image);
 }
 
@@ -55,9 +60,7 @@ void StartPartnerChart(State& state, ChartCanvases& c, const char* kind, bool na
     form.GroupBox1Visible = false;
     ArrangeSecondChartNormal(state.ID2);
     ClearChartImage(state, c.Image1);
-    DrawWheel(state, c.Image1);
-    DrawChartHeader(state, c.Image1, 1);
-    DrawHouses(state, c.Image1, 1);
+    DrawFirstChartFrame(state, c.Image1);
     form.RichEdit1Visible = false;
     form.Image1Visible = true;
     form.ScanVisible = true;
@@ -73,9 +76,7 @@ void Scan(State& state, ChartCanvases& c, int direction) {
     if (direction < 0) form.RichEdit1Visible = false;
     LayoutMainWindowAndPicture(state, c.Image1);
     BlankPicture(c.Image1);
-    DrawWheel(state, c.Image1);
-    DrawChartHeader(state, c.Image1, 1);
-    DrawHouses(state, c.Image1, 1);
+    DrawFirstChartFrame(state, c.Image1);
     form.Image1Visible = true;
     form.RichEdit1Visible = false;
     form.Button4Visible = true;
@@ -104,24 +105,6 @@ void N38Click(State& state, ChartCanvases& c) {
 }
 void N39Click(State& state, ChartCanvases& c) {
     StartPartnerChart(state, c, "Синастрия партнерство", false);
-}
-
-void N36Click(State& state, ChartCanvases& c) {
-    auto& form = state.Form1;
-    LayoutMainWindowAndPicture(state, c.Image1);
-    state.ChartKind = "Синастрия ожидания";
-    form.GroupBox1Visible = false;
-    ClearChartImage(state, c.Image1);
-    DrawWheel(state, c.Image1);
-    DrawChartHeader(state, c.Image1, 1);
-    DrawPositionTable(state, c.Image1, 1);
-    DrawHouses(state, c.Image1, 1);
-    DrawHouseTable(state, c.Image1, 1);
-    DrawChartAspects(state, c.Image1);
-    form.RichEdit1Visible = false;
-    form.Image1Visible = true;
-    form.ScanVisible = true;
-    form.Button4Visible = true;
 }
 
 // --- Returns, directions, separate calculations ------------------------------------------

@@ -24,6 +24,12 @@ double TakeValue(std::string& s, char sep) {
     return LeadingNumber(piece);
 }
 
+void WriteDate(ChartForm& f, const CalendarDate& c) {
+    f.SpinEdit1.SetValue(Trunc(c.year));
+    f.SpinEdit2.SetValue(Trunc(std::trunc(c.day)));
+    f.SetMonthIndex(Trunc(c.month - 1));
+}
+
 } // namespace
 
 void ArrangeSecondChartNormal(SecondChartForm& f) {
@@ -80,19 +86,13 @@ double FormMoment(const ChartForm& f) {
 }
 
 void WriteDateToForm(ChartForm& f, double jd) {
-    const CalendarDate c = CalendarFromJulianDay(jd + kOneMillisecond);
-    f.SpinEdit1.SetValue(Trunc(c.year));
-    f.SpinEdit2.SetValue(Trunc(std::trunc(c.day)));
-    f.SetMonthIndex(Trunc(c.month - 1));
+    WriteDate(f, CalendarFromJulianDay(jd + kOneMillisecond));
 }
 
 void WriteMomentToForm(ChartForm& f, double jd) {
     const CalendarDate c = CalendarFromJulianDay(jd + kOneMillisecond);
-    const double wholeDay = std::trunc(c.day);
-    const double H = (c.day - wholeDay) * 24;
-    f.SpinEdit1.SetValue(Trunc(c.year));
-    f.SpinEdit2.SetValue(Trunc(wholeDay));
-    f.SetMonthIndex(Trunc(c.month - 1));
+    WriteDate(f, c);
+    const double H = (c.day - std::trunc(c.day)) * 24;
     f.SpinEdit3.SetValue(Trunc(std::trunc(H)));
     f.SpinEdit4.SetValue(Trunc((H - std::trunc(H)) * 60));
 }
