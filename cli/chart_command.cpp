@@ -4,34 +4,26 @@
 #include "app/numbers.h"
 #include "app/state.h"
 #include "astro/engine.h"
+#include "cli/chart_options.h"
 #include "cli/commands.h"
 
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <optional>
 #include <ostream>
-#include <regex>
 #include <string>
 
 namespace omvera::cli {
 namespace {
 
-const char* const kChartHelp =
+const char* const kChartHelpHead =
     "Usage: omvera-cli chart --date D.M.YYYY --time H:M --lat TEXT --lon TEXT\n"
     "                        [--houses P|K|A|M|S|L] [--json]\n"
     "\n"
     "Computes the 16 bodies and the 12 house cusps of one chart, as the first chart\n"
     "form would hold it.\n"
-    "\n"
-    "  --date D.M.YYYY  day 1..31, month 1..12, year 1880..2050\n"
-    "  --time H:M       Greenwich time: hour 0..23, minute 0..60\n"
-    "  --lat TEXT       latitude, degrees north positive, as typed into the form (\"56.01\");\n"
-    "                   the leading number is taken, the digits after the point are decimals\n"
-    "  --lon TEXT       longitude, degrees east positive, as typed into the form (\"92.45\")\n"
-    "  --houses LETTER  house system: P Placidus (default), K Koch, A equal from the\n"
-    "                   Ascendant, M equal from the MC, S equal from the Sun, L equal from\n"
-    "                   the Moon\n"
+    "\n";
+const char* const kChartHelpTail =
     "  --json           print one JSON object: jd, house_system, bodies (1..16), cusps\n"
     "                   (1..12), every number with 17 significant digits, and warning when\n"
     "                   the house system is not defined at that moment and place\n"
@@ -43,80 +35,6 @@ const char* const kChartHelp =
 constexpr std::array<const char*, 12> kSignNames = {"Овен",    "Телец",   "Близнецы", "Рак",
                                                     "Лев",     "Дева",    "Весы",     "Скорпион",
                                                     "Стрелец", "Козерог", "Водолей",  "Рыбы"};
-
-struct ChartArgs {
-    int day = 0, month = 0, year = 0, hour = 0, minute = 0;
-    std::string lat, lon;
-    char houses = 'P';
-    bool json = false;
-    bool help = false;
-};
-
-int InRange(const std::string& digits, int lo, int hi, const char* what, const std::string& arg) {
-    const auto v = ParseInteger(digits);
-    if (!v || *v < lo || *v > hi)
-        throw UsageError(std::string(what) + " out of range " + std::to_string(lo) + ".." +
-                         std::to_string(hi) + " in '" + arg + "'");
-    return static_cast<int>(*v);
-}
-
-ChartArgs ParseChartArgs(const Args& args) {
-    ChartArgs out;
-    std::optional<std::string> date, time, lat, lon, houses;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
-            out.help = true;
-            return out;
-        }
-        if (a == "--json") {
-            out.json = true;
-            continue;
-        }
-        std::optional<std::string>* target = nullptr;
-        if (a == "--date")
-            target = &date;
-        else if (a == "--time")
-            target = &time;
-        else if (a == "--lat")
-            target = &lat;
-        else if (a == "--lon")
-            target = &lon;
-        else if (a == "--houses")
-            target = &houses;
-        else
-            throw UsageError("chart: unknown option '" + a + "' (see omvera-cli chart --help)");
-        if (i + 1 >= args.size()) throw UsageError("chart: " + a + " needs a value");
-        if (target->has_value()) throw UsageError("chart: " + a + " given twice");
-        *target = args[++i];
-    }
-    if (!date) throw UsageError("chart: --date D.M.YYYY is required");
-    if (!time) throw UsageError("chart: --time H:M is required");
-    if (!lat) throw UsageError("chart: --lat is required");
-    if (!lon) throw UsageError("chart: --lon is required");
-
-    static const std::regex kDate(R"((\d{1,2})\.(\d{1,2})\.(\d{4}))");
-    static const std::regex kTime(R"((\d{1,2}):(\d{1,2}))");
-    std::smatch m;
-    if (!std::regex_match(*date, m, kDate))
-        throw UsageError("chart: the date '" + *date + "' is not D.M.YYYY");
-    out.day = InRange(m[1], 1, 31, "chart: day", *date);
-    out.month = InRange(m[2], 1, 12, "chart: month", *date);
-    out.year = InRange(m[3], 1880, 2050, "chart: year", *date);
-    if (!std::regex_match(*time, m, kTime))
-        throw UsageError("chart: the time '" + *time + "' is not H:M");
-    out.hour = InRange(m[1], 0, 23, "chart: hour", *time);
-    out.minute = InRange(m[2], 0, 60, "chart: minute", *time);
-    out.lat = *lat;
-    out.lon = *lon;
-    if (houses) {
-        if (houses->size() != 1 || HouseSystemCaption((*houses)[0])[0] == '\0')
-            throw UsageError("chart: unknown house system '" + *houses +
-                             "' (one of P, K, A, M, S, L)");
-        out.houses = (*houses)[0];
-    }
-    return out;
-}
 
 std::string Number17(double x) {
     char buf[40];
@@ -172,7 +90,7 @@ void PrintJson(const State& s, double jd, char letter, const std::string& warnin
     out << "}\n";
 }
 
-void PrintTable(const State& s, const ChartArgs& a, double jd, char letter, std::ostream& out) {
+void PrintTable(const State& s, const ChartOptions& a, double jd, char letter, std::ostream& out) {
     char head[160];
     std::snprintf(head, sizeof head, "Карта на %d.%d.%d %d:%02d по Гринвичу", a.day, a.month,
                   a.year, a.hour, a.minute);
@@ -189,21 +107,13 @@ void PrintTable(const State& s, const ChartArgs& a, double jd, char letter, std:
 }
 
 int ChartCommand(const Args& args, std::ostream& out, std::ostream& err) {
-    const ChartArgs a = ParseChartArgs(args);
+    const ChartOptions a = ParseChartOptions(args, "chart", {}, {"--json"});
     if (a.help) {
-        out << kChartHelp;
+        out << kChartHelpHead << kChartOptionsHelp << kChartHelpTail;
         return 0;
     }
     State s;
-    // The form's fields exactly as the input window would hold them.
-    s.ID1.SpinEdit1.SetValue(a.year);
-    s.ID1.SetMonthIndex(a.month - 1);
-    s.ID1.SpinEdit2.SetValue(a.day);
-    s.ID1.SpinEdit3.SetValue(a.hour);
-    s.ID1.SpinEdit4.SetValue(a.minute);
-    s.ID1.Edit2 = a.lat;
-    s.ID1.Edit3 = a.lon;
-    ChooseHouseSystem(s.Dom, a.houses);
+    FillFirstChartForm(s, a);
 
     ReadChartInput(s, 1);
     for (int n = 1; n <= kBodyCount; ++n) ComputeBody(s, n);
@@ -216,7 +126,7 @@ int ChartCommand(const Args& args, std::ostream& out, std::ostream& err) {
     for (const std::string& w : s.Warnings) warning += (warning.empty() ? "" : " ") + w;
     if (!warning.empty()) err << "Предупреждение: " << warning << "\n";
 
-    if (a.json)
+    if (a.flags.count("--json"))
         PrintJson(s, jd, letter, warning, out);
     else
         PrintTable(s, a, jd, letter, out);

@@ -1,0 +1,42 @@
+#pragma once
+// The chart options shared by the commands that compute one chart (chart, wheel): the
+// moment and place as the first chart form holds them, and the house system.
+#include "cli/commands.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace omvera {
+struct State;
+}
+
+namespace omvera::cli {
+
+struct ChartOptions {
+    int day = 0, month = 0, year = 0, hour = 0, minute = 0;
+    std::string lat, lon;
+    char houses = 'P';
+    bool help = false;
+    std::map<std::string, std::string> values; // the command's own options with a value
+    std::set<std::string> flags;               // the command's own options without one
+};
+
+// Parses --date D.M.YYYY, --time H:M, --lat TEXT, --lon TEXT, [--houses LETTER] and the
+// command's own options (`valueOptions` take a value, `flagOptions` do not). Every message
+// starts with "<command>: ". Throws UsageError for an unknown, repeated or missing option,
+// a missing value, or a value out of range; "--help" or "-h" anywhere stops parsing with
+// help set.
+ChartOptions ParseChartOptions(const Args& args, const std::string& command,
+                               const std::vector<std::string>& valueOptions = {},
+                               const std::vector<std::string>& flagOptions = {});
+
+// The help lines of the shared options.
+extern const char* const kChartOptionsHelp;
+
+// Fills the first chart form's fields exactly as the input window would hold them and
+// chooses the house system on TDOM.
+void FillFirstChartForm(State& state, const ChartOptions& options);
+
+} // namespace omvera::cli

@@ -1,0 +1,137 @@
+// omvera-cli wheel: the natal chart picture of "Взрослый", drawn off-screen by the same
+// command as the main window's menu item on a picture of the asked size, written as BMP or
+// PNG. Text needs a font rasteriser, so this command is built with the Qt views and runs on
+// Qt's off-screen platform: no display is needed.
+#include "app/chart_commands.h"
+#include "app/data_path.h"
+#include "app/state.h"
+#include "app/text_file.h"
+#include "cli/chart_options.h"
+#include "cli/commands.h"
+#include "drawing/bitmap.h"
+#include "drawing/glyphs.h"
+#include "drawing/ui/painter_canvas.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <regex>
+
+namespace omvera::cli {
+namespace {
+
+// The picture Image1 at the main window's design size 571 × 466, after layout.
+constexpr int kDefaultWidth = 471, kDefaultHeight = 336;
+// The main window is this much larger than its picture (LayoutMainWindow).
+constexpr int kWindowMarginWidth = 100, kWindowMarginHeight = 130;
+constexpr int kMinSide = 16, kMaxSide = 6000;
+
+const char* const kWheelHelpHead =
+    "Usage: omvera-cli wheel --date D.M.YYYY --time H:M --lat TEXT --lon TEXT\n"
+    "                        [--houses P|K|A|M|S|L] --out FILE [--size WxH]\n"
+    "\n"
+    "Draws the natal chart of the menu item \"Взрослый\" (wheel, header, positions, houses,\n"
+    "house column and aspect lines) for one chart, as the first chart form would hold it,\n"
+    "and writes the picture. The glyphs come from the folder Dann in the current folder,\n"
+    "as for the program itself; a missing glyph is reported and left out.\n"
+    "\n";
+const char* const kWheelHelpTail =
+    "  --out FILE       the picture file: BMP for a name ending in .bmp, PNG for .png\n"
+    "  --size WxH       the picture's size in pixels, each 16..6000 (default 471x336,\n"
+    "                   the picture of the main window at its design size)\n"
+    "  --help           show this text\n"
+    "\n"
+    "Warnings go to stderr. Bad arguments end with exit status 2.\n";
+
+enum class PictureFormat { Bmp, Png };
+
+PictureFormat FormatOf(const std::string& file) {
+    std::string lower = file;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    auto endsWith = [&lower](const char* ext) {
+        const std::string e = ext;
+        return lower.size() > e.size() && lower.compare(lower.size() - e.size(), e.size(), e) == 0;
+    };
+    if (endsWith(".bmp")) return PictureFormat::Bmp;
+    if (endsWith(".png")) return PictureFormat::Png;
+    throw UsageError("wheel: the file '" + file + "' does not end in .bmp or .png");
+}
+
+void ParseSize(const std::string& text, int& width, int& height) {
+    static const std::regex kSize(R"((\d{1,5})[xX](\d{1,5}))");
+    std::smatch m;
+    if (!std::regex_match(text, m, kSize))
+        throw UsageError("wheel: the size '" + text + "' is not WxH");
+    width = std::stoi(m[1]);
+    height = std::stoi(m[2]);
+    if (width < kMinSide || width > kMaxSide || height < kMinSide || height > kMaxSide)
+        throw UsageError("wheel: the size '" + text + "' is out of range " +
+                         std::to_string(kMinSide) + ".." + std::to_string(kMaxSide) +
+                         " in each direction");
+}
+
+// Qt's font rasteriser needs a GUI application; without a display the off-screen platform
+// serves (unless the caller chose a platform). Returns the application it made, if any.
+// Qt's own diagnostics (such as a missing runtime folder) are not the command's output: only
+// its critical messages reach stderr.
+void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "omvera-cli: %s\n", message.toLocal8Bit().constData());
+}
+
+std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
+    if (QCoreApplication::instance()) return nullptr;
+    qInstallMessageHandler(QtMessages);
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "omvera-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int WheelCommand(const Args& args, std::ostream& out, std::ostream& err) {
+    const ChartOptions o = ParseChartOptions(args, "wheel", {"--out", "--size"});
+    if (o.help) {
+        out << kWheelHelpHead << kChartOptionsHelp << kWheelHelpTail;
+        return 0;
+    }
+    const auto outFile = o.values.find("--out");
+    if (outFile == o.values.end()) throw UsageError("wheel: --out FILE is required");
+    const PictureFormat format = FormatOf(outFile->second);
+    int width = kDefaultWidth, height = kDefaultHeight;
+    if (const auto size = o.values.find("--size"); size != o.values.end())
+        ParseSize(size->second, width, height);
+
+    const auto gui = EnsureGuiApplication();
+    State s;
+    s.ProgramFolder = CurrentFolder();
+    FillFirstChartForm(s, o);
+    // The main window's size whose layout gives the picture this size.
+    s.Form1.Width = width + kWindowMarginWidth;
+    s.Form1.Height = height + kWindowMarginHeight;
+    LoadGlyphs(s);
+
+    QImage picture, prosm, aspq;
+    PainterCanvas image1(picture), prosmCanvas(prosm), aspqCanvas(aspq);
+    ChartCanvases canvases{image1, prosmCanvas, aspqCanvas};
+    N40Click(s, canvases);
+
+    for (const std::string& w : s.Warnings) err << "Предупреждение: " << w << "\n";
+    const Bitmap bitmap = FromQImage(picture.copy(0, 0, image1.Width(), image1.Height()));
+    WriteFileAtomically(outFile->second,
+                        format == PictureFormat::Bmp ? EncodeBmp(bitmap) : EncodePng(bitmap));
+    return 0;
+}
+
+const CommandRegistration kWheel("wheel", "draw the natal chart picture of one chart as BMP or PNG",
+                                 WheelCommand);
+
+} // namespace
+} // namespace omvera::cli
