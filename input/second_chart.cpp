@@ -10,6 +10,9 @@
 namespace omvera {
 namespace {
 
+// The caption of a label the arrangement empties: one blank.
+const std::string kBlankLabel = " ";
+
 constexpr double kOneMillisecond = 1.0 / 86400000.0;
 
 long long Trunc(double v) {
@@ -53,11 +56,11 @@ void ArrangeSecondChartSolar(SecondChartForm& f) {
     f.ComboBox1Visible = false;
     f.Label3 = "Выбери год Соляра";
     f.SpinEdit2Visible = f.SpinEdit3Visible = f.SpinEdit4Visible = false;
-    f.Label4 = " ";
-    f.Label5 = " ";
+    f.Label4 = kBlankLabel;
+    f.Label5 = kBlankLabel;
     f.Label6 = "Широта и долгота Соляра ";
     f.Label6Top = 160;
-    f.Label7 = " ";
+    f.Label7 = kBlankLabel;
     f.Button1Visible = f.Button2Visible = false;
     f.Button3Visible = true;
     f.ListBox1Visible = false;
@@ -67,11 +70,11 @@ void ArrangeSecondChartLunar(SecondChartForm& f) {
     f.Edit1 = "Лунар";
     f.ComboBox1Visible = true;
     f.SpinEdit2Visible = f.SpinEdit3Visible = f.SpinEdit4Visible = false;
-    f.Label4 = " ";
-    f.Label5 = " ";
+    f.Label4 = kBlankLabel;
+    f.Label5 = kBlankLabel;
     f.Label6 = "Широта и долгота Лунара ";
     f.Label6Top = f.Label9Top - 20;
-    f.Label7 = " ";
+    f.Label7 = kBlankLabel;
     f.Button1Visible = f.Button2Visible = false;
     f.Button3Visible = false;
     f.Label10Visible = true;
