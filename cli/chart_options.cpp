@@ -26,6 +26,33 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 
 } // namespace
 
+void ParseDateOption(const std::string& text, const std::string& command, int& day, int& month,
+                     int& year) {
+    const std::string p = command + ": ";
+    static const std::regex kDate(R"((\d{1,2})\.(\d{1,2})\.(\d{4}))");
+    std::smatch m;
+    if (!std::regex_match(text, m, kDate))
+        throw UsageError(p + "the date '" + text + "' is not D.M.YYYY");
+    day = InRange(m[1], 1, 31, p + "day", text);
+    month = InRange(m[2], 1, 12, p + "month", text);
+    year = InRange(m[3], 1880, 2050, p + "year", text);
+}
+
+void ParseTimeOption(const std::string& text, const std::string& command, int& hour, int& minute) {
+    const std::string p = command + ": ";
+    static const std::regex kTime(R"((\d{1,2}):(\d{1,2}))");
+    std::smatch m;
+    if (!std::regex_match(text, m, kTime))
+        throw UsageError(p + "the time '" + text + "' is not H:M");
+    hour = InRange(m[1], 0, 23, p + "hour", text);
+    minute = InRange(m[2], 0, 60, p + "minute", text);
+}
+
+int ParseNumberOption(const std::string& text, int lo, int hi, const std::string& command,
+                      const std::string& what) {
+    return InRange(text, lo, hi, command + ": " + what, text);
+}
+
 const char* const kChartOptionsHelp =
     "  --date D.M.YYYY  day 1..31, month 1..12, year 1880..2050\n"
     "  --time H:M       Greenwich time: hour 0..23, minute 0..60\n"
@@ -81,18 +108,8 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
     if (!lat) throw UsageError(p + "--lat is required");
     if (!lon) throw UsageError(p + "--lon is required");
 
-    static const std::regex kDate(R"((\d{1,2})\.(\d{1,2})\.(\d{4}))");
-    static const std::regex kTime(R"((\d{1,2}):(\d{1,2}))");
-    std::smatch m;
-    if (!std::regex_match(*date, m, kDate))
-        throw UsageError(p + "the date '" + *date + "' is not D.M.YYYY");
-    out.day = InRange(m[1], 1, 31, p + "day", *date);
-    out.month = InRange(m[2], 1, 12, p + "month", *date);
-    out.year = InRange(m[3], 1880, 2050, p + "year", *date);
-    if (!std::regex_match(*time, m, kTime))
-        throw UsageError(p + "the time '" + *time + "' is not H:M");
-    out.hour = InRange(m[1], 0, 23, p + "hour", *time);
-    out.minute = InRange(m[2], 0, 60, p + "minute", *time);
+    ParseDateOption(*date, command, out.day, out.month, out.year);
+    ParseTimeOption(*time, command, out.hour, out.minute);
     out.lat = *lat;
     out.lon = *lon;
     if (houses) {

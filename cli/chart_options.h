@@ -32,6 +32,14 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
                                const std::vector<std::string>& valueOptions = {},
                                const std::vector<std::string>& flagOptions = {});
 
+// One date (D.M.YYYY, year 1880..2050), time (H:M, minute up to 60) or whole number in a
+// range; a bad text throws UsageError starting with "<command>: ".
+void ParseDateOption(const std::string& text, const std::string& command, int& day, int& month,
+                     int& year);
+void ParseTimeOption(const std::string& text, const std::string& command, int& hour, int& minute);
+int ParseNumberOption(const std::string& text, int lo, int hi, const std::string& command,
+                      const std::string& what);
+
 // The help lines of the shared options.
 extern const char* const kChartOptionsHelp;
 

@@ -8,6 +8,7 @@
 #include "app/text_file.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
+#include "cli/second_chart_options.h"
 #include "drawing/bitmap.h"
 #include "drawing/glyphs.h"
 #include "drawing/ui/painter_canvas.h"
@@ -41,6 +42,11 @@ const char* const kWheelHelpHead =
     "and writes the picture. The glyphs come from the folder Dann in the current folder,\n"
     "as for the program itself; a missing glyph is reported and left out.\n"
     "\n";
+const char* const kWheelKindHelp =
+    "  --kind KIND      natal (default), transit, synastry (partnership), solar or lunar:\n"
+    "                   the two-chart picture of \"Добавить в карту\", \"Расчет Cоляра\" or a\n"
+    "                   double-click on a found lunar return, with the second chart below\n"
+    "  --pick N         (lunar) which of the three returns found, 1..3 (default 1)\n";
 const char* const kWheelHelpTail =
     "  --out FILE       the picture file: BMP for a name ending in .bmp, PNG for .png\n"
     "  --size WxH       the picture's size in pixels, each 16..6000 (default 471x336,\n"
@@ -96,10 +102,60 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The picture of one chart command, with what its second chart form's button draws.
+void DrawKind(State& s, ChartCanvases& c, const ChartOptions& o) {
+    const auto kindOption = o.values.find("--kind");
+    const std::string kind = kindOption == o.values.end() ? "natal" : kindOption->second;
+    auto refuse = [&o](const std::vector<std::string>& names, const std::string& k) {
+        for (const auto& n : names)
+            if (o.values.count(n))
+                throw UsageError("wheel: " + n + " does not go with --kind " + k);
+    };
+    if (kind != "lunar" && o.values.count("--pick"))
+        throw UsageError("wheel: --pick is only for --kind lunar");
+    if (kind == "natal") {
+        refuse(kPartnerOptions, kind);
+        refuse(kReturnOptions, kind);
+        N40Click(s, c);
+    } else if (kind == "transit" || kind == "synastry") {
+        refuse(kReturnOptions, kind);
+        if (kind == "transit")
+            N13Click(s, c);
+        else
+            N39Click(s, c);
+        FillPartnerOptions(s, o, "wheel");
+        SecondChartAddToChart(s, c);
+    } else if (kind == "solar") {
+        refuse(kPartnerOptions, kind);
+        N22Click(s, c);
+        FillReturnOptions(s, o, "wheel", false);
+        SecondChartSolarReturn(s, c);
+    } else if (kind == "lunar") {
+        refuse(kPartnerOptions, kind);
+        int pick = 1;
+        if (auto p = o.values.find("--pick"); p != o.values.end())
+            pick = ParseNumberOption(p->second, 1, 3, "wheel", "pick");
+        N23Click(s, c);
+        FillReturnOptions(s, o, "wheel", true);
+        SecondChartLunarReturn(s, c);
+        s.ID2.ListBox1Index = pick - 1;
+        SecondChartLunarListDblClick(s, c);
+    } else {
+        throw UsageError("wheel: unknown kind '" + kind +
+                         "' (natal, transit, synastry, solar or lunar)");
+    }
+}
+
 int WheelCommand(const Args& args, std::ostream& out, std::ostream& err) {
-    const ChartOptions o = ParseChartOptions(args, "wheel", {"--out", "--size"});
+    std::vector<std::string> own = {"--out", "--size", "--kind", "--pick"};
+    own.insert(own.end(), kPartnerOptions.begin(), kPartnerOptions.end());
+    own.insert(own.end(), kReturnOptions.begin(), kReturnOptions.end());
+    const ChartOptions o = ParseChartOptions(args, "wheel", own);
     if (o.help) {
-        out << kWheelHelpHead << kChartOptionsHelp << kWheelHelpTail;
+        out << kWheelHelpHead << kChartOptionsHelp << kWheelKindHelp
+            << "second chart (transit, synastry):\n"
+            << kPartnerOptionsHelp << "return (solar, lunar):\n"
+            << kReturnOptionsHelp << kWheelHelpTail;
         return 0;
     }
     const auto outFile = o.values.find("--out");
@@ -121,7 +177,7 @@ int WheelCommand(const Args& args, std::ostream& out, std::ostream& err) {
     QImage picture, prosm, aspq;
     PainterCanvas image1(picture), prosmCanvas(prosm), aspqCanvas(aspq);
     ChartCanvases canvases{image1, prosmCanvas, aspqCanvas};
-    N40Click(s, canvases);
+    DrawKind(s, canvases, o);
 
     for (const std::string& w : s.Warnings) err << "Предупреждение: " << w << "\n";
     const Bitmap bitmap = FromQImage(picture.copy(0, 0, image1.Width(), image1.Height()));

@@ -71,6 +71,14 @@ bad=(
     "--date 15.1.1980 --time 12:30 --lat 1 --out $WORK/x.png"
     "$CHART --houses X --out $WORK/x.png"
     "$CHART --out"
+    "$CHART --kind moon --out $WORK/x.png"
+    "$CHART --kind transit --out $WORK/x.png"
+    "$CHART --kind solar --out $WORK/x.png"
+    "$CHART --kind lunar --year 2001 --out $WORK/x.png"
+    "$CHART --kind lunar --year 2001 --month 3 --pick 4 --out $WORK/x.png"
+    "$CHART --kind solar --year 2001 --date2 1.1.2000 --time2 0:0 --out $WORK/x.png"
+    "$CHART --year 2001 --out $WORK/x.png"
+    "$CHART --kind transit --date2 1.1.2000 --time2 0:0 --pick 1 --out $WORK/x.png"
 )
 for args in "${bad[@]}"; do
     # shellcheck disable=SC2086
@@ -81,8 +89,27 @@ for args in "${bad[@]}"; do
     [ -e "$WORK/x.png" ] && fail "a file written for: $args"
 done
 
+# The two-chart pictures of the second chart form's buttons: each differs from the natal one
+# and from the others.
+kinds=(
+    "--kind transit --date2 8.12.2026 --time2 10:00"
+    "--kind synastry --date2 1.5.1982 --time2 6:30 --lat2 55.45 --lon2 37.37 --name2 Партнер"
+    "--kind solar --year 2001"
+    "--kind lunar --year 2005 --month 3 --pick 2"
+)
+i=0
+for k in "${kinds[@]}"; do
+    i=$((i + 1))
+    # shellcheck disable=SC2086
+    wheel $CHART $k --out "$WORK/kind$i.png" 2>"$WORK/err" || fail "$k: $(cat "$WORK/err")"
+    [ "$(compare -metric AE "$WORK/natal.png" "$WORK/kind$i.png" null: 2>&1)" -gt 1000 ] ||
+        fail "$k draws the natal picture"
+done
+[ "$(compare -metric AE "$WORK/kind1.png" "$WORK/kind2.png" null: 2>&1)" -gt 1000 ] ||
+    fail "transit and synastry pictures are alike"
+
 wheel --help >"$WORK/help" || fail "--help"
-for option in --date --time --lat --lon --houses --out --size; do
+for option in --date --time --lat --lon --houses --out --size --kind --pick --date2 --year --month; do
     grep -q -- "$option" "$WORK/help" || fail "--help misses $option"
 done
 "$CLI" --help | grep -q '^  wheel ' || fail "wheel not listed"
