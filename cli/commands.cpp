@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 
@@ -18,7 +19,10 @@ std::map<std::string, CommandInfo>& Registry() {
 
 int Help(std::ostream& out) {
     out << "Usage: omvera-cli COMMAND [OPTIONS]\n\nCommands:\n";
-    for (const auto& [name, info] : Registry()) out << "  " << name << "  " << info.summary << "\n";
+    size_t width = 0;
+    for (const auto& entry : Registry()) width = std::max(width, entry.first.size());
+    for (const auto& [name, info] : Registry())
+        out << "  " << name << std::string(width - name.size() + 2, ' ') << info.summary << "\n";
     out << "\nRun 'omvera-cli COMMAND --help' for the options of a command.\n";
     return 0;
 }
