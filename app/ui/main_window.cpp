@@ -13,6 +13,8 @@
 #include "drawing/ui/picture_widget.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QGroupBox>
@@ -232,6 +234,13 @@ void TForm1::resizeEvent(QResizeEvent* e) {
 void TForm1::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     LayoutMainWindow();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    QMainWindow::closeEvent(e);
+    for (QWidget* w : app_.Windows())
+        if (w != this) w->hide();
+    QCoreApplication::quit();
 }
 
 void TForm1::changeEvent(QEvent* e) {

@@ -118,8 +118,11 @@ TEST_F(GuiTest, AboutAndReferenceListsAndExit) {
     for (const char* n : {"N42", "N30", "N4"}) Menu(n);
     EXPECT_EQ(errors.size(), 1u);
 
+    Menu("N11"); // a second window open when the program ends
+    ASSERT_TRUE(app().ID1->isVisible());
     Menu("N35");
     EXPECT_FALSE(f->isVisible());
+    EXPECT_FALSE(app().ID1->isVisible());
 }
 
 TEST_F(GuiTest, FirstChartAndDatabaseEndToEnd) {
