@@ -2,6 +2,7 @@
 #include "app/state.h"
 #include "aspects/points.h"
 #include "astro/chart_moment.h"
+#include "astro/engine.h"
 
 #include <gtest/gtest.h>
 
@@ -104,4 +105,11 @@ TEST(Numbers, PointStaysTheSeparatorUnderACommaLocale) {
     RefreshPoint(state, AscendingNode, included);
     EXPECT_EQ(included[AscendingNode], 1);
     EXPECT_DOUBLE_EQ(state.PointOrbs[AscendingNode], 0.5);
+
+    // The house warning names the latitude with a point, as the command line prints it.
+    state.ID1.Edit2 = "89.99";
+    std::array<double, 13> cusps{};
+    ComputeHouses(state, 1, 'P', cusps);
+    ASSERT_EQ(state.Warnings.size(), 1u);
+    EXPECT_NE(state.Warnings[0].find("(широта 89.99)"), std::string::npos) << state.Warnings[0];
 }
