@@ -1,12 +1,37 @@
 #include "app/numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <system_error>
 
 namespace omvera {
+namespace {
+
+// The C library's strtod and printf follow LC_NUMERIC, which the GUI toolkit takes from the
+// user's environment at start-up: under a Russian locale strtod reads "0.5" as 0 and printf
+// writes "56,01". from_chars and to_chars never look at the locale, so "." stays the
+// separator of every field, file and text line whatever the user's settings.
+
+// A decimal number already checked to be [+-]digits[.digits][e[+-]digits]; nothing when it
+// is too large or too small for a double.
+std::optional<double> DecimalValue(std::string_view s) {
+    bool negative = false;
+    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+        negative = s[0] == '-';
+        s.remove_prefix(1);
+    }
+    double v = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
+    return negative ? -v : v;
+}
+
+} // namespace
 
 double LeadingNumber(std::string_view text) {
     size_t i = 0;
@@ -38,8 +63,7 @@ double LeadingNumber(std::string_view text) {
         }
         if (expDigits) buf += exp;
     }
-    double v = std::strtod(buf.c_str(), nullptr);
-    return std::isfinite(v) ? v : 0.0;
+    return DecimalValue(buf).value_or(0.0);
 }
 
 std::optional<long long> ParseInteger(std::string_view text) {
@@ -87,15 +111,16 @@ std::optional<double> ParseReal(std::string_view text, char decimalSeparator) {
         if (!ed) return std::nullopt;
     }
     if (i != s.size()) return std::nullopt;
-    double v = std::strtod(s.c_str(), nullptr);
-    if (!std::isfinite(v)) return std::nullopt;
-    return v;
+    return DecimalValue(s);
 }
 
 std::string FormatFixed(double value, int width, int decimals) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%*.*f", width, decimals, value);
-    return buf;
+    // Room for the 309 integer digits of the largest double, its sign, point and decimals.
+    std::string text(320 + static_cast<size_t>(std::max(decimals, 0)), '\0');
+    const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value,
+                                         std::chars_format::fixed, std::max(decimals, 0));
+    text.resize(ec == std::errc() ? static_cast<size_t>(end - text.data()) : 0);
+    return PadLeft(text, static_cast<size_t>(std::max(width, 0)));
 }
 
 std::string PadLeft(std::string_view text, size_t width) {

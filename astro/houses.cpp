@@ -1,12 +1,12 @@
 #include "astro/houses.h"
 
+#include "app/numbers.h"
 #include "app/state.h"
 #include "astro/angles.h"
 #include "astro/engine.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace omvera {
@@ -138,10 +138,9 @@ bool PlacidusCusps(const CuspGeometry& g, std::array<double, 13>& cusps) {
 }
 
 std::string UndefinedSystemMessage(char letter, double latitude) {
-    char lat[32];
-    std::snprintf(lat, sizeof lat, "%.2f", latitude);
+    // FormatFixed writes "." like every other number text, whatever the C locale.
     return std::string("Система домов \"") + HouseSystemCaption(letter) +
-           "\" не определена для этого момента и места (широта " + lat +
+           "\" не определена для этого момента и места (широта " + FormatFixed(latitude, 0, 2) +
            "); показанные куспиды неточны.";
 }
 
