@@ -83,6 +83,15 @@ std::string Int2(int v) {
     return PadLeft(std::to_string(v), 2);
 }
 
+// Longitudes normally lie in 0..360 (360 itself included) and are used as they are; a value
+// outside that turn (a directed position for a date before the birth, say) is brought into
+// it, so that it finds its sign, its degrees and its glyph band.
+double WithinTurn(double longitude) {
+    if (longitude >= 0 && longitude <= 360) return longitude;
+    const double l = std::fmod(longitude, 360.0);
+    return l < 0 ? l + 360 : l;
+}
+
 } // namespace
 
 namespace wheel {
@@ -151,7 +160,9 @@ std::array<int, 17> StackLevels(const BodyLongitudes& L) {
     return level;
 }
 
-void DrawBodiesAt(State& state, Canvas& canvas, int n, const BodyLongitudes& L) {
+void DrawBodiesAt(State& state, Canvas& canvas, int n, const BodyLongitudes& positions) {
+    BodyLongitudes L{};
+    for (int i = 1; i <= 16; ++i) L[i] = WithinTurn(positions[i]);
     const long double H = canvas.Height();
     int r1, r2, extra;
     if (n == 1) {
@@ -178,7 +189,8 @@ void DrawBodiesAt(State& state, Canvas& canvas, int n, const BodyLongitudes& L) 
 }
 
 void DrawTitleLines(const ChartForm& form, Canvas& canvas, int x) {
-    const std::string month = form.ComboBox1 >= 0 ? kMonthNames[form.ComboBox1] : kMonthPrompt;
+    const bool chosen = form.ComboBox1 >= 0 && form.ComboBox1 < 12;
+    const std::string month = chosen ? kMonthNames[form.ComboBox1] : kMonthPrompt;
     canvas.TextOut(x, 10, form.Edit1);
     canvas.TextOut(x, 25,
                    Int2(form.SpinEdit2.Value()) + " " + month + " " +
@@ -207,10 +219,10 @@ void DrawPositionRows(State& state, Canvas& canvas, int x0, int y, const BodyLon
                       const std::array<double, 21>& dailyMotion) {
     for (int i = 1; i <= 16; ++i) {
         if (!PointSwitchedOn(state.PlanUst, i)) continue;
-        double L = positions[i];
+        double L = WithinTurn(positions[i]);
         int sign = 1;
-        // A position of exactly 30° stays 30° of the previous sign; longitudes lie in
-        // 0..360, so twelve signs bound the loop.
+        // A position of exactly 30° stays 30° of the previous sign; within 0..360 twelve
+        // signs bound the loop.
         while (L > 30 && sign < 12) {
             L -= 30;
             ++sign;

@@ -43,7 +43,8 @@ void DrawWheel(State& state, Canvas& canvas);
 std::array<int, 17> StackLevels(const BodyLongitudes& positions);
 
 // Ticks and glyphs of the switched-on bodies of chart n (1: inside the wheel in black;
-// 2 and 3: across the outer ring in green), about the stored wheel centre.
+// 2 and 3: across the outer ring in green), about the stored wheel centre. A longitude
+// outside 0..360 is first brought into that turn (also in the position rows).
 void DrawBodiesAt(State& state, Canvas& canvas, int n, const BodyLongitudes& positions);
 
 // The five header lines of chart n (1: TID1 at the left, 2: TID2 from the middle), or for

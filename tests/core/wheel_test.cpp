@@ -292,3 +292,45 @@ TEST(Wheel, HeaderTexts) {
     EXPECT_EQ(c.ops[0].x1, 264);
     EXPECT_EQ(c.ops[1].text, "15 Выбери месяц 1980");
 }
+
+TEST(Wheel, LongitudesOutsideOneTurnFindTheirSignAndBand) {
+    // A directed position for a date before the birth can fall below 0°: it is shown in its
+    // place within the turn, never as negative degrees of Aries nor beyond the twelfth sign.
+    State s;
+    GiveGlyphs(s);
+    RecordingCanvas c(529, 345);
+    BodyLongitudes L = Apart();
+    L[1] = -5.5;  // 354.5: 24° 30' of Pisces
+    L[2] = 400.5; // 40.5: 10° 30' of Taurus
+    std::array<double, 21> motion{};
+    motion.fill(1.0);
+    DrawPositionRows(s, c, 309, 20, L, motion);
+    const auto& ops = c.ops;
+    ASSERT_GE(ops.size(), 10u);
+    EXPECT_EQ(ops[2].text, "24");
+    EXPECT_EQ(SignOf(s, ops[3]), 12);
+    EXPECT_EQ(ops[4].text, "30");
+    EXPECT_EQ(ops[7].text, "10");
+    EXPECT_EQ(SignOf(s, ops[8]), 2);
+    EXPECT_EQ(ops[9].text, "30");
+
+    // On the wheel the glyph takes the band of its place: 100° is at screen angle 260°
+    // (band 0.16) also when written as 460° or -260°.
+    DrawWheel(s, c);
+    BodyLongitudes in = Apart(), out = Apart();
+    in[1] = 100;
+    out[1] = 460;
+    in[2] = 100.5;
+    out[2] = -259.5;
+    c.ops.clear();
+    DrawBodiesAt(s, c, 1, in);
+    const auto expected = c.Only(CanvasOp::Glyph);
+    c.ops.clear();
+    DrawBodiesAt(s, c, 1, out);
+    const auto got = c.Only(CanvasOp::Glyph);
+    ASSERT_EQ(got.size(), expected.size());
+    for (size_t k = 0; k < got.size(); ++k) {
+        EXPECT_EQ(got[k].x1, expected[k].x1) << k;
+        EXPECT_EQ(got[k].y1, expected[k].y1) << k;
+    }
+}
