@@ -13,6 +13,7 @@
 #include "drawing/ui/picture_widget.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFont>
 #include <QGroupBox>
@@ -237,6 +238,14 @@ void TForm1::showEvent(QShowEvent* e) {
 void TForm1::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) LayoutMainWindow();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    QMainWindow::closeEvent(e);
+    if (!e->isAccepted()) return;
+    // A secondary window left open would keep the program running without its main window.
+    for (QWidget* w : app_.Windows())
+        if (w != this && w->isVisible()) w->close();
 }
 
 // --- menu handlers -----------------------------------------------------------------------
