@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace omvera {
 
@@ -40,6 +41,15 @@ double LeadingNumber(std::string_view text) {
     }
     double v = std::strtod(buf.c_str(), nullptr);
     return std::isfinite(v) ? v : 0.0;
+}
+
+long long TruncateToInteger(double value) {
+    if (std::isnan(value)) return 0;
+    // 2^63 is exact as a double; every double below it converts without overflow.
+    constexpr double kLimit = 9223372036854775808.0;
+    if (value >= kLimit) return std::numeric_limits<long long>::max();
+    if (value <= -kLimit) return std::numeric_limits<long long>::min();
+    return static_cast<long long>(value);
 }
 
 std::optional<long long> ParseInteger(std::string_view text) {
