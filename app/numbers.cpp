@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -64,6 +65,15 @@ double LeadingNumber(std::string_view text) {
         if (expDigits) buf += exp;
     }
     return DecimalValue(buf).value_or(0.0);
+}
+
+long long TruncateToInteger(double value) {
+    if (std::isnan(value)) return 0;
+    // 2^63 is exact as a double; every double below it converts without overflow.
+    constexpr double kLimit = 9223372036854775808.0;
+    if (value >= kLimit) return std::numeric_limits<long long>::max();
+    if (value <= -kLimit) return std::numeric_limits<long long>::min();
+    return static_cast<long long>(value);
 }
 
 std::optional<long long> ParseInteger(std::string_view text) {

@@ -11,6 +11,10 @@ namespace omvera {
 // leading blanks skipped); 0 when the text does not start with a number.
 double LeadingNumber(std::string_view text);
 
+// Truncation toward zero of a real that becomes an integer field value; values beyond the
+// integer range give its nearest end (a field then clamps them to its bound), NaN gives 0.
+long long TruncateToInteger(double value);
+
 // The whole text as an integer (blanks around allowed), or nothing.
 std::optional<long long> ParseInteger(std::string_view text);
 

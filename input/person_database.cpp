@@ -5,6 +5,7 @@
 #include "app/state.h"
 #include "app/text_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -94,11 +95,16 @@ void LoadPersonRecord(const std::string& line, ChartForm& form) {
     std::string s = line;
     const bool man = s.rfind("М", 0) == 0;
     s.erase(0, Utf8Prefix(s, 3));
-    form.SpinEdit2.SetValue(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, '.')))));
-    form.SetMonthIndex(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, '.')) - 1)));
-    form.SpinEdit1.SetValue(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, ' ')))));
-    form.SpinEdit3.SetValue(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, ':')))));
-    form.SpinEdit4.SetValue(static_cast<long long>(std::trunc(LeadingNumber(TakePiece(s, ' ')))));
+    // Numbers from the file: a value beyond any field's range clamps to the field's bound.
+    auto value = [&s](char sep) { return TruncateToInteger(LeadingNumber(TakePiece(s, sep))); };
+    form.SpinEdit2.SetValue(value('.'));
+    form.SetMonthIndex(TruncateToInteger(LeadingNumber(TakePiece(s, '.')) - 1));
+    // The year is written right-aligned in four places: a year below 1000 (a typed value
+    // the field has not clamped) starts with a blank, which must not end its piece.
+    s.erase(0, std::min(s.find_first_not_of(' '), s.size()));
+    form.SpinEdit1.SetValue(value(' '));
+    form.SpinEdit3.SetValue(value(':'));
+    form.SpinEdit4.SetValue(value(' '));
     // Leading blanks before a coordinate are skipped as the number reading does.
     auto coordinate = [&s](int width) {
         size_t b = s.find_first_not_of(' ');

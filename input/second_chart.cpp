@@ -16,7 +16,7 @@ const std::string kBlankLabel = " ";
 constexpr double kOneMillisecond = 1.0 / 86400000.0;
 
 long long Trunc(double v) {
-    return static_cast<long long>(std::trunc(v));
+    return TruncateToInteger(v);
 }
 
 // The piece of s up to and including `sep` is taken off s; its leading number is returned.

@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QGroupBox>
@@ -236,16 +235,17 @@ void TForm1::showEvent(QShowEvent* e) {
     LayoutMainWindow();
 }
 
-void TForm1::closeEvent(QCloseEvent* e) {
-    QMainWindow::closeEvent(e);
-    for (QWidget* w : app_.Windows())
-        if (w != this) w->hide();
-    QCoreApplication::quit();
-}
-
 void TForm1::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) LayoutMainWindow();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    QMainWindow::closeEvent(e);
+    if (!e->isAccepted()) return;
+    // A secondary window left open would keep the program running without its main window.
+    for (QWidget* w : app_.Windows())
+        if (w != this && w->isVisible()) w->close();
 }
 
 // --- menu handlers -----------------------------------------------------------------------

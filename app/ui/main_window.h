@@ -100,7 +100,7 @@ class TForm1 : public QMainWindow {
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void changeEvent(QEvent* e) override;
-    // Closing the main window ends the program; the other windows close with it.
+    // Closing the main window ends the program: the other windows close with it.
     void closeEvent(QCloseEvent* e) override;
 
   private:

@@ -94,6 +94,28 @@ TEST(PersonRecord, LoadingClampsAndNormalisesMinutes) {
     EXPECT_EQ(f.Edit1, "Кто-то");
     EXPECT_TRUE(f.RadioButton2);
 
+    // Numbers beyond every integer range clamp to the field's nearest bound.
+    ChartForm big;
+    LoadPersonRecord("М ; 1e300.-1e300.99999999999999999999 -1e30:1e19 56.01 92.45 X", big);
+    EXPECT_EQ(big.SpinEdit2.Value(), 31);
+    EXPECT_EQ(big.ComboBox1, -1);
+    EXPECT_EQ(big.SpinEdit1.Value(), 2050);
+    EXPECT_EQ(big.SpinEdit3.Value(), 0);
+    EXPECT_EQ(big.SpinEdit4.Value(), 60);
+
+    // A typed year below 1000 is saved right-aligned with a leading blank; the time after
+    // it still loads into the hour and minute fields.
+    ChartForm typed = Form(5, 2, 1980, 9, 5, "56.01", "92.45", "N");
+    typed.SpinEdit1.Type("999");
+    const std::string record = BuildPersonRecord(typed);
+    EXPECT_EQ(record, "М ;  5. 3. 999 9:5 56.01 92.45 N");
+    ChartForm back;
+    LoadPersonRecord(record, back);
+    EXPECT_EQ(back.SpinEdit1.Value(), 1880);
+    EXPECT_EQ(back.SpinEdit3.Value(), 9);
+    EXPECT_EQ(back.SpinEdit4.Value(), 5);
+    EXPECT_EQ(back.Edit1, "N");
+
     // A line that is not a record is parsed as far as it goes and never crashes.
     ChartForm g;
     for (const char* junk : {"", "М", "абв", "1.2.3.4.5.6", ":::: . . .", "М ; x.y.z a:b"})

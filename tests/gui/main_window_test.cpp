@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QTimer>
 
 using namespace omvera;
 
@@ -175,4 +176,28 @@ TEST_F(GuiTest, FirstChartAndDatabaseEndToEnd) {
     base->Button1->click();
     EXPECT_EQ(base->ListBox1->count(), 1);
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(GuiTest, ExitClosesEveryWindowAndEndsTheProgram) {
+    TForm1* f = app().Form1;
+    f->show();
+    Menu("N11"); // TID1
+    Menu("N24"); // TBase
+    Menu("N29"); // THsk
+    ASSERT_TRUE(app().ID1->isVisible());
+    // The event loop must end by itself once "Выход" is chosen; the timer only stops a test
+    // whose program would run on.
+    bool ranOn = false;
+    QTimer::singleShot(0, f, [this] { Menu("N35"); });
+    QTimer::singleShot(3000, qApp, [&ranOn] {
+        ranOn = true;
+        QCoreApplication::quit();
+    });
+    QApplication::exec();
+    EXPECT_FALSE(ranOn);
+    EXPECT_FALSE(f->isVisible());
+    for (QWidget* w : app().Windows())
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_FALSE(state().ID1.Visible);
+    EXPECT_FALSE(state().Base.Visible);
 }
