@@ -1,32 +1,17 @@
 #pragma once
-// TAspq: the separation grid of one chart or between two charts, drawn into the bitmap of
-// its white picture so that it survives repaints.
-#include "app/ui/form_window.h"
-
-#include <memory>
+// TAspq: the separation grid of one chart or between two charts.
+#include "drawing/ui/picture_window.h"
 
 namespace omvera {
 
-class PainterCanvas;
-class PictureWidget;
-
-class TAspq : public FormWindow {
+class TAspq : public PictureWindow {
     Q_OBJECT
   public:
-    explicit TAspq(Application& app);
-    ~TAspq() override;
+    explicit TAspq(Application& app) : PictureWindow(app, "TAspq") {}
     void SyncFromModel() override;
-
-    PictureWidget* Picture = nullptr;
-    // Its size is the window's size, which the grid headers read as the window's extent.
-    PainterCanvas& Canvas() { return *canvas_; }
 
   protected:
     bool* VisibleFlag() override;
-    void resizeEvent(QResizeEvent* e) override;
-
-  private:
-    std::unique_ptr<PainterCanvas> canvas_;
 };
 
 } // namespace omvera

@@ -1,31 +1,17 @@
 #pragma once
-// TProsm: the position and house columns of one chart in a window of their own. The columns
-// are drawn into the bitmap of its picture, so they survive repaints.
-#include "app/ui/form_window.h"
-
-#include <memory>
+// TProsm: the position and house columns of chart 1 or chart 2 in a window of their own.
+#include "drawing/ui/picture_window.h"
 
 namespace omvera {
 
-class PainterCanvas;
-class PictureWidget;
-
-class TProsm : public FormWindow {
+class TProsm : public PictureWindow {
     Q_OBJECT
   public:
-    explicit TProsm(Application& app);
-    ~TProsm() override;
+    explicit TProsm(Application& app) : PictureWindow(app, "TProsm") {}
     void SyncFromModel() override;
-
-    PictureWidget* Picture = nullptr;
-    PainterCanvas& Canvas() { return *canvas_; }
 
   protected:
     bool* VisibleFlag() override;
-    void resizeEvent(QResizeEvent* e) override;
-
-  private:
-    std::unique_ptr<PainterCanvas> canvas_;
 };
 
 } // namespace omvera
