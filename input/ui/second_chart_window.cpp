@@ -92,7 +92,9 @@ void TID2::SyncFromModel() {
     SetLabel(Fields->Label5, m.Label5);
     SetLabel(Fields->Label7, m.Label7);
     SetLabel(Label6, m.Label6);
-    Label6->move(250, m.Label6Top);
+    // The heading stands over the time column, or, moved down by the return arrangements,
+    // over the latitude and longitude row.
+    Label6->move(m.Label6Top >= 150 ? 96 : 250, m.Label6Top);
     Fields->ComboBox1->setVisible(m.ComboBox1Visible);
     Fields->SpinEdit2->setVisible(m.SpinEdit2Visible);
     Fields->SpinEdit3->setVisible(m.SpinEdit3Visible);
