@@ -1,7 +1,10 @@
 #include "input/ui/chart_fields_panel.h"
 
+#include "app/ui/radio_group.h"
 #include "input/chart_form.h"
 #include "input/ui/spin_edit.h"
+
+#include <array>
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -105,13 +108,9 @@ void ChartFieldsPanel::SyncFromModel() {
     SpinEdit3->SyncFromModel();
     SpinEdit4->SyncFromModel();
     if (ComboBox1->currentIndex() != form_.ComboBox1) ComboBox1->setCurrentIndex(form_.ComboBox1);
-    if (RadioButton1->isChecked() != form_.RadioButton1 ||
-        RadioButton2->isChecked() != form_.RadioButton2) {
-        sex_->setExclusive(false);
-        RadioButton1->setChecked(form_.RadioButton1);
-        RadioButton2->setChecked(form_.RadioButton2);
-        sex_->setExclusive(true);
-    }
+    const std::array<QRadioButton*, 2> sexButtons{RadioButton1, RadioButton2};
+    const std::array<bool, 2> sexChecked{form_.RadioButton1, form_.RadioButton2};
+    SyncRadioButtons(*sex_, sexButtons, sexChecked, 0, 1);
 }
 
 } // namespace omvera

@@ -1,6 +1,7 @@
 #include "input/ui/house_system_window.h"
 
 #include "app/state.h"
+#include "app/ui/radio_group.h"
 #include "input/settings_forms.h"
 
 #include <QButtonGroup>
@@ -43,17 +44,7 @@ bool* TDOM::VisibleFlag() {
 
 void TDOM::SyncFromModel() {
     const HouseSystemForm& m = state().Dom;
-    bool same = true;
-    for (int i = 1; i <= 6; ++i) same = same && RadioButton[i]->isChecked() == m.RadioButton[i];
-    if (!same) {
-        // The model may hold no choice at all; the group is opened so that it can show that.
-        group_->setExclusive(false);
-        for (int i = 1; i <= 6; ++i) {
-            const QSignalBlocker block(RadioButton[i]);
-            RadioButton[i]->setChecked(m.RadioButton[i]);
-        }
-        group_->setExclusive(true);
-    }
+    SyncRadioButtons(*group_, RadioButton, m.RadioButton, 1, 6);
     SyncVisibility();
 }
 

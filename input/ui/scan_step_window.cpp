@@ -1,6 +1,7 @@
 #include "input/ui/scan_step_window.h"
 
 #include "app/state.h"
+#include "app/ui/radio_group.h"
 #include "input/settings_forms.h"
 
 #include <QButtonGroup>
@@ -41,16 +42,7 @@ bool* THsk::VisibleFlag() {
 
 void THsk::SyncFromModel() {
     const ScanStepForm& m = state().Hsk;
-    bool same = true;
-    for (int i = 1; i <= 4; ++i) same = same && RadioButton[i]->isChecked() == m.RadioButton[i];
-    if (!same) {
-        group_->setExclusive(false);
-        for (int i = 1; i <= 4; ++i) {
-            const QSignalBlocker block(RadioButton[i]);
-            RadioButton[i]->setChecked(m.RadioButton[i]);
-        }
-        group_->setExclusive(true);
-    }
+    SyncRadioButtons(*group_, RadioButton, m.RadioButton, 1, 4);
     SyncVisibility();
 }
 
