@@ -1,7 +1,7 @@
 #include "app/shell_commands.h"
 
 #include "app/state.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 namespace omvera {
 namespace {

@@ -1,6 +1,6 @@
 #include "app/state.h"
 
-#include "app/data_path.h"
+#include "base/data_path.h"
 
 namespace omvera {
 

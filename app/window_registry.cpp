@@ -1,6 +1,6 @@
 #include "app/window_registry.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "astro/chart_moment.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "app/state.h"
 
 #include <cmath>

@@ -1,6 +1,7 @@
-// ComputeBody: one body of the chart moment into BodyPositions.
+// ComputeBody: one body of the chart moment into BodyPositions; ComputeChart: a whole chart.
 #include "app/state.h"
 #include "astro/angles.h"
+#include "astro/chart.h"
 #include "astro/engine.h"
 #include "astro/hypothetical_points.h"
 #include "astro/moon.h"
@@ -10,11 +11,12 @@
 
 namespace omvera {
 
-void ComputeBody(State& state, int n) {
-    ChartMoment& m = state.moment;
-    FoldTimeIntoDay(m);
+namespace {
+
+// Body n of a moment whose clock time is already folded into the day, into its slot (the Moon
+// also writes both nodes).
+void ComputeBodyInto(const ChartMoment& m, int n, BodyArray& slot) {
     const double T = CenturiesSince1900(m.day, m.month, m.year);
-    auto& slot = state.BodyPositions;
     switch (n) {
     case Sun:
         slot[n] = NormalizeDegrees(SunPosition(T).trueLongitude);
@@ -53,6 +55,31 @@ void ComputeBody(State& state, int n) {
     default:
         break; // the nodes come with the Moon; other numbers compute nothing
     }
+}
+
+} // namespace
+
+void ComputeBody(State& state, int n) {
+    FoldTimeIntoDay(state.moment);
+    ComputeBodyInto(state.moment, n, state.BodyPositions);
+}
+
+BodyArray ComputeBodies(const ChartMoment& moment) {
+    ChartMoment m = moment;
+    FoldTimeIntoDay(m);
+    BodyArray slot{};
+    for (int n = 1; n <= kBodyCount; ++n) ComputeBodyInto(m, n, slot);
+    return slot;
+}
+
+Chart ComputeChart(const ChartMoment& moment, HouseSystem system) {
+    Chart chart;
+    chart.moment = moment;
+    chart.bodies = ComputeBodies(moment);
+    const char letter = static_cast<char>(system);
+    const double sunOrMoon = letter == 'L' ? chart.bodies[Moon] : chart.bodies[Sun];
+    chart.housesDefined = ComputeCusps(moment, letter, sunOrMoon, chart.cusps);
+    return chart;
 }
 
 } // namespace omvera

@@ -1,9 +1,10 @@
 #include "astro/houses.h"
 
-#include "app/numbers.h"
 #include "app/state.h"
 #include "astro/angles.h"
+#include "astro/chart.h"
 #include "astro/engine.h"
+#include "base/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -137,26 +138,16 @@ bool PlacidusCusps(const CuspGeometry& g, std::array<double, 13>& cusps) {
     return c1.defined && c2.defined && c3.defined && c11.defined && c12.defined;
 }
 
-std::string UndefinedSystemMessage(char letter, double latitude) {
+} // namespace
+
+std::string UndefinedHouseSystemMessage(char letter, double latitude) {
     // FormatFixed writes "." like every other number text, whatever the C locale.
     return std::string("Система домов \"") + HouseSystemCaption(letter) +
            "\" не определена для этого момента и места (широта " + FormatFixed(latitude, 0, 2) +
            "); показанные куспиды неточны.";
 }
 
-} // namespace
-
-void ComputeHouses(State& state, int kind, char letter, std::array<double, 13>& cusps) {
-    const ChartForm* form = nullptr;
-    if (kind == 1 || kind == 3)
-        form = &state.ID1;
-    else if (kind == 2 || kind == 4)
-        form = &state.ID2;
-    else
-        return;
-    // The form's fields as they stand: the day as a whole number, the clock time separately.
-    ChartMoment m;
-    ReadChartForm(*form, m);
+bool ComputeCusps(const ChartMoment& m, char letter, double sunOrMoon, CuspArray& cusps) {
     const double T = CenturiesSince1900(m.day, m.month, m.year);
     CuspGeometry g{};
     g.eps = Obliquity(T);
@@ -185,21 +176,38 @@ void ComputeHouses(State& state, int kind, char letter, std::array<double, 13>& 
         for (int i = 9; i >= 1; --i) cusps[i] = NormalizeDegrees(cusps[i + 1] - 30);
         break;
     case 'S':
-        ComputeBody(state, Sun);
-        cusps[1] = state.BodyPositions[Sun];
-        EqualFill(cusps);
-        break;
     case 'L':
-        ComputeBody(state, Moon);
-        cusps[1] = state.BodyPositions[Moon];
+        cusps[1] = sunOrMoon;
         EqualFill(cusps);
         break;
     default:
         break; // only the MC is written
     }
-    if (!defined) {
+    return defined;
+}
+
+void ComputeHouses(State& state, int kind, char letter, std::array<double, 13>& cusps) {
+    const ChartForm* form = nullptr;
+    if (kind == 1 || kind == 3)
+        form = &state.ID1;
+    else if (kind == 2 || kind == 4)
+        form = &state.ID2;
+    else
+        return;
+    // The form's fields as they stand: the day as a whole number, the clock time separately.
+    ChartMoment m;
+    ReadChartForm(*form, m);
+    // The equal systems from the Sun or the Moon take the body of the chart moment the caller
+    // loaded (the same chart, read with ReadChartInput first).
+    double sunOrMoon = 0;
+    if (letter == 'S' || letter == 'L') {
+        const int body = letter == 'S' ? Sun : Moon;
+        ComputeBody(state, body);
+        sunOrMoon = state.BodyPositions[body];
+    }
+    if (!ComputeCusps(m, letter, sunOrMoon, cusps)) {
         // A command that computes the same chart several times tells the user once.
-        std::string message = UndefinedSystemMessage(letter, m.latitude);
+        std::string message = UndefinedHouseSystemMessage(letter, m.latitude);
         if (std::find(state.Warnings.begin(), state.Warnings.end(), message) ==
             state.Warnings.end())
             state.Warnings.push_back(std::move(message));

@@ -20,4 +20,10 @@ void SetFormToNow(ChartForm& form, const LocalNow& now, const std::string& name)
     form.SpinEdit4.SetValue(now.Minute);
 }
 
+ChartMoment MomentOf(const ChartForm& form) {
+    ChartMoment m;
+    ReadChartForm(form, m);
+    return m;
+}
+
 } // namespace omvera

@@ -2,6 +2,7 @@
 // Field models of the two chart input forms: TID1 ("Исходные-Данные", chart 1) and TID2
 // ("2 -я Карта", chart 2). The fields are the storage of the chart data; every computation
 // reads them afresh. The Qt windows are views over these models.
+#include "astro/chart_moment.h"
 #include "input/spin_field.h"
 
 #include <array>
@@ -42,6 +43,10 @@ struct ChartForm {
 };
 
 // The local clock "now", as the "На Сейчас" buttons take it.
+// The moment and place the form holds, read as every computation reads it (the day whole,
+// the clock time apart, the coordinates from their leading numbers).
+ChartMoment MomentOf(const ChartForm& form);
+
 struct LocalNow {
     int Year, Month, Day, Hour, Minute;
 };

@@ -1,9 +1,9 @@
 #include "input/person_database.h"
 
-#include "app/errors.h"
-#include "app/numbers.h"
+#include "base/errors.h"
+#include "base/numbers.h"
 #include "app/state.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "input/return_search.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "app/state.h"
 #include "astro/engine.h"
 #include "input/second_chart.h"

@@ -1,6 +1,6 @@
 #include "input/second_chart.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "astro/chart_moment.h"
 #include "input/chart_form.h"
 

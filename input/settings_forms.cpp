@@ -105,6 +105,12 @@ void CurrentHouseSystem(const HouseSystemForm& form, char& letter) {
         if (form.RadioButton[i]) letter = kHouseSystemChoices[i].letter;
 }
 
+HouseSystem ChosenHouseSystem(const HouseSystemForm& form) {
+    char letter = 'P';
+    CurrentHouseSystem(form, letter);
+    return static_cast<HouseSystem>(letter);
+}
+
 void ReadScanStep(State& state) {
     for (size_t i = 1; i < kScanSteps.size(); ++i)
         if (state.Hsk.RadioButton[i]) state.ScanStep = kScanSteps[i];

@@ -2,6 +2,8 @@
 // Field models of the settings windows: TPlanUst (planet inclusion and orbs), TDOM (house
 // system) and THsk (scan step), and what their buttons do. Nothing here is stored on disk:
 // every start of the program begins with these design values.
+#include "astro/chart.h"
+
 #include <array>
 #include <string>
 
@@ -63,6 +65,9 @@ inline constexpr std::array<HouseSystemChoice, 7> kHouseSystemChoices = {{
 
 // The caption of the choice with this letter; empty for an unknown letter.
 const char* HouseSystemCaption(char letter);
+
+// The system chosen on TDOM; Placidus when no choice is set.
+HouseSystem ChosenHouseSystem(const HouseSystemForm& form);
 
 // Chooses the radio button of a letter (and no other); false, with nothing changed, for an
 // unknown letter.

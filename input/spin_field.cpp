@@ -1,6 +1,6 @@
 #include "input/spin_field.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #include "app/ui/application.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "app/ui/main_window.h"
 #include "aspects/ui/aspect_grid_window.h"
 #include "aspects/ui/aspect_settings_window.h"

@@ -1,5 +1,5 @@
 // The GUI program: creates the windows, shows the main window and runs until it closes.
-#include "app/data_path.h"
+#include "base/data_path.h"
 #include "app/ui/application.h"
 #include "app/ui/main_window.h"
 

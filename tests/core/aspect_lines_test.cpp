@@ -1,6 +1,6 @@
 // The aspect lines as the chart commands draw them: the points of the charts read from the
 // forms, the lines on the inner circle, and the points left behind for the reports.
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "app/state.h"
 #include "aspects/aspect_lines.h"
 #include "aspects/separation_grid.h"

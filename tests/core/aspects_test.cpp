@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "app/state.h"
 #include "aspects/aspect_scan.h"
 #include "aspects/aspect_table.h"

@@ -1,5 +1,5 @@
 #include "app/chart_commands.h"
-#include "app/errors.h"
+#include "base/errors.h"
 #include "app/state.h"
 #include "drawing/recording_canvas.h"
 

@@ -1,6 +1,6 @@
 // The chart drawing operations that read the forms and compute: daily motions, the position
 // column in its five places, the directions header and the house column of either chart.
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "app/state.h"
 #include "astro/chart_moment.h"
 #include "astro/engine.h"

@@ -1,5 +1,5 @@
-#include "app/errors.h"
-#include "app/text_file.h"
+#include "base/errors.h"
+#include "base/text_file.h"
 #include "reports/char_table.h"
 #include "reports/line_cipher.h"
 

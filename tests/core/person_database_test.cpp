@@ -1,6 +1,6 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "app/state.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "input/person_database.h"
 
 #include <gtest/gtest.h>

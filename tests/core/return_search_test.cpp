@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "app/state.h"
 #include "astro/engine.h"
 #include "input/return_search.h"

@@ -1,7 +1,7 @@
 // The data folder the build assembles: every text file ships as its source converted to
 // Windows-1251, and the enciphered ones decipher back to their source.
-#include "app/data_path.h"
-#include "app/text_file.h"
+#include "base/data_path.h"
+#include "base/text_file.h"
 #include "reports/enciphered_texts.h"
 #include "reports/line_cipher.h"
 #include "reports/text_conversion.h"

@@ -1,4 +1,4 @@
-#include "app/data_path.h"
+#include "base/data_path.h"
 
 #include <filesystem>
 

@@ -1,0 +1,79 @@
+#pragma once
+// Every name table of the program in one place: point and sign names in the forms the charts,
+// forms and reports use, and the key strings with which the reports find their sections.
+// Tables indexed by a body, point, sign or house number keep index 0 unused.
+#include <array>
+#include <string>
+
+namespace omvera {
+
+// Point names 1..18 ("Солнце" ... "Лилит", "Asc", "MC"); body 13 is "ВУз".
+extern const std::array<const char*, 19> PointNames;
+// The same names as the aspect files of the natal report write them: body 13 is "ВУЗ".
+const char* AspectPointName(int point);
+
+// Sign names 1..12: nominative ("Овен") and locative ("Овне", as in "Солнце в Овне").
+extern const std::array<const char*, 13> SignNames;
+extern const std::array<const char*, 13> SignNamesLocative;
+
+// The sign 1..12 of a longitude (30(k-1) <= L < 30k). A longitude of exactly 360 (the engine
+// can deliver it) counts as 0, Aries; anything outside 0..360 is brought into the turn first.
+int SignOf(double longitude);
+
+// The house 1..12 of a point among cusps 1..12, 0 when it falls in none: houses 1..11 from
+// cusp h to cusp h+1 (across 0 degrees when cusp h >= cusp h+1), then house 12 from cusp 12 to
+// cusp 1, a later house overwriting an earlier one. `lowerInclusive` false makes the lower
+// bound exclusive (the return report's houses of return cusps).
+int HouseOf(double longitude, const std::array<double, 13>& cusps, bool lowerInclusive = true);
+
+// House key strings of the natal report: " 7 ", "&7 ", " 7: ".
+std::string HouseNumberKey(int house);
+std::string HouseHeaderKey(int house);
+std::string HouseColonKey(int house);
+
+// Ruler of each sign 1..12 as the padded name group 5 of the natal report prints
+// ("Марс    " has 8 characters, every other name 10), and the padded names of bodies 1..10
+// the ruler is looked up among.
+extern const std::array<const char*, 13> SignRulerNames;
+extern const std::array<const char*, 11> PaddedBodyNames;
+// The body 1..10 ruling a sign 1..12 (found by the padded names, as the report does).
+int SignRuler(int sign);
+
+struct AspectKey {
+    double angle;
+    const char* key;
+};
+// The natal report's aspects: 0 " 0", 60, 90, 120, 180.
+extern const std::array<AspectKey, 5> NatalAspects;
+
+// Return reports: upper-case names of bodies 1..16, genitive names of bodies 1..10 with a
+// trailing blank and with a colon, roman house keys " I " and " I:".
+extern const std::array<const char*, 17> UpperCaseBodyNames;
+extern const std::array<const char*, 11> GenitiveNames;
+extern const std::array<const char*, 11> GenitiveColonNames;
+extern const std::array<const char*, 13> RomanHouseKeys;
+extern const std::array<const char*, 13> RomanColonKeys;
+
+// Transit and directions files: tags of moving bodies 1..16 ("[+SOL]"), of radix points
+// 1..18 ("[SOL]" ... "[LILIT]", "[H1]", "[H10]"), of radix houses ("[H1]".."[H12]") and
+// directed houses ("[+H1]".."[+H12]").
+extern const std::array<const char*, 17> MovingBodyTags;
+extern const std::array<const char*, 19> RadixPointTags;
+extern const std::array<const char*, 13> RadixHouseTags;
+extern const std::array<const char*, 13> DirectedHouseTags;
+// The transit report's fixed aspects: 0 "[0", 60, 90, 120, 180.
+extern const std::array<AspectKey, 5> TransitAspects;
+// Directions: the six major and the sixteen aspects with their keys.
+extern const std::array<AspectKey, 6> MajorDirectionAspects;
+extern const std::array<AspectKey, 16> DirectionAspects;
+
+// Synastry: aspects in their order (150 last) with their codes, body codes "01".."16" and
+// house codes "h01".."h12".
+extern const std::array<AspectKey, 6> SynastryAspects;
+std::string BodyCode(int n);
+std::string HouseCode(int h);
+
+// Weekday names, index 0 Saturday.
+extern const std::array<const char*, 7> WeekdayNames;
+
+} // namespace omvera
