@@ -1,7 +1,7 @@
 #include "aspects/aspect_table.h"
 
-#include "app/errors.h"
-#include "app/numbers.h"
+#include "base/errors.h"
+#include "base/numbers.h"
 #include "app/state.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "app/state.h"
 #include "aspects/points.h"
 #include "astro/engine.h"

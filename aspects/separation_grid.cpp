@@ -1,6 +1,6 @@
 #include "aspects/separation_grid.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "app/state.h"
 #include "aspects/points.h"
 #include "drawing/canvas.h"

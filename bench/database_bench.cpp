@@ -1,6 +1,6 @@
 // Person database: building, parsing and reading records.
 #include "app/state.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "input/person_database.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Section search over a 1 MB enciphered text with 300 section keys: the transit report's
 // case (three-string keys, deciphering every line) and the bracket search of the synastry
 // reports (single-string keys, plain file).
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "reports/line_cipher.h"
 #include "reports/section_search.h"
 

@@ -1,6 +1,6 @@
 #include "cli/chart_options.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "app/state.h"
 #include "input/settings_forms.h"
 

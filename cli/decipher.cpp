@@ -1,5 +1,5 @@
 // omvera-cli decipher: turns a stored enciphered text into readable UTF-8 for editing.
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "cli/commands.h"
 #include "cli/text_options.h"
 #include "reports/line_cipher.h"

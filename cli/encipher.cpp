@@ -1,5 +1,5 @@
 // omvera-cli encipher: stores a readable interpretation text the way the program reads it.
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "cli/commands.h"
 #include "cli/text_options.h"
 #include "reports/line_cipher.h"

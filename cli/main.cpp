@@ -2,7 +2,7 @@
 // the GUI, so charts, texts and pictures can be produced and checked without a display.
 #include "cli/commands.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <iostream>
 #include <string>

@@ -1,6 +1,6 @@
 // omvera-cli solar and lunar: the return searches of the second chart form, run through the
 // same form model as its buttons "Расчет Cоляра" and "Расчет Лунара".
-#include "app/errors.h"
+#include "base/errors.h"
 #include "app/state.h"
 #include "cli/second_chart_options.h"
 #include "input/return_search.h"

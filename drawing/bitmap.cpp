@@ -1,6 +1,6 @@
 #include "drawing/bitmap.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include "drawing/glyphs.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "app/state.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 #include <string>
 #include <vector>

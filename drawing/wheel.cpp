@@ -1,6 +1,6 @@
 #include "drawing/wheel.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "app/state.h"
 #include "aspects/aspect_settings.h"
 #include "aspects/points.h"

@@ -1,7 +1,7 @@
 #include "reports/line_cipher.h"
 
-#include "app/errors.h"
-#include "app/text_file.h"
+#include "base/errors.h"
+#include "base/text_file.h"
 #include "reports/char_table.h"
 
 namespace omvera {

@@ -1,6 +1,6 @@
 #include "reports/section_search.h"
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "reports/text_reader.h"
 
 #include <algorithm>

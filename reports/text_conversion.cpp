@@ -1,7 +1,7 @@
 #include "reports/text_conversion.h"
 
-#include "app/errors.h"
-#include "app/text_file.h"
+#include "base/errors.h"
+#include "base/text_file.h"
 
 namespace omvera {
 

@@ -4,8 +4,8 @@
 // family's key; other files are copied. A character that Windows-1251 or the cipher's
 // alphabet cannot hold fails the build with the file and line.
 // Usage: omvera-datatool SOURCE_DIR OUTPUT_DIR   (SOURCE_DIR holds Dann/...)
-#include "app/errors.h"
-#include "app/text_file.h"
+#include "base/errors.h"
+#include "base/text_file.h"
 #include "reports/enciphered_texts.h"
 #include "reports/line_cipher.h"
 #include "reports/text_conversion.h"

@@ -3,9 +3,9 @@
 // PNG. Text needs a font rasteriser, so this command is built with the Qt views and runs on
 // Qt's off-screen platform: no display is needed.
 #include "app/chart_commands.h"
-#include "app/data_path.h"
+#include "base/data_path.h"
 #include "app/state.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
 #include "cli/second_chart_options.h"

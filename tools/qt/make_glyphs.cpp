@@ -3,7 +3,7 @@
 // the font has them; Proserpina, Selena and any symbol the font lacks are drawn as shapes.
 // Every glyph is scaled into the same box, so the set looks even on the wheel.
 // Usage: QT_QPA_PLATFORM=offscreen make_glyphs OUT_DIR [FONT_FILE]
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "drawing/bitmap.h"
 #include "drawing/glyphs.h"
 
