@@ -1,12 +1,13 @@
 #include "app/chart_commands.h"
 
+#include "app/aspect_lines.h"
+#include "app/chart_drawing.h"
+#include "app/chart_state.h"
 #include "app/main_window_model.h"
 #include "app/state.h"
-#include "aspects/aspect_lines.h"
-#include "aspects/separation_grid.h"
 #include "drawing/canvas.h"
-#include "drawing/chart_drawing.h"
 #include "drawing/glyphs.h"
+#include "drawing/separation_grid.h"
 #include "drawing/wheel.h"
 
 namespace omvera {

@@ -1,6 +1,8 @@
 #pragma once
 // Field model of the main window TForm1: geometry of its controls, which areas are
 // visible, and the lines of the text view RichEdit1.
+#include "reports/line_sink.h"
+
 #include <string>
 #include <vector>
 
@@ -41,5 +43,15 @@ struct MainWindowModel {
 void LayoutMainWindow(MainWindowModel& m);
 
 inline constexpr const char* kVersionLabel = " Омвера 3.46м";
+
+// Appends to the lines of the main window's text view RichEdit1.
+class RichEdit1Sink : public LineSink {
+  public:
+    explicit RichEdit1Sink(MainWindowModel& form) : lines_(form.RichEdit1Lines) {}
+    void AddLine(const std::string& utf8) override { lines_.push_back(utf8); }
+
+  private:
+    std::vector<std::string>& lines_;
+};
 
 } // namespace omvera

@@ -6,6 +6,7 @@
 #include "app/main_window_model.h"
 #include "aspects/aspect_settings.h"
 #include "astro/chart_moment.h"
+#include "base/data_path.h"
 #include "drawing/drawing_state.h"
 #include "input/chart_form.h"
 #include "input/person_database.h"
@@ -77,6 +78,8 @@ struct State {
 };
 
 // ProgramFolder + "\Dann\..." as a path of this platform.
-std::string DataFile(const State& state, const char* backslashPath);
+inline std::string DataFile(const State& state, const char* backslashPath) {
+    return DataPath(state.ProgramFolder, backslashPath);
+}
 
 } // namespace omvera

@@ -3,14 +3,15 @@
 // directions and calendar windows.
 #include "app/chart_commands.h"
 
+#include "app/aspect_lines.h"
+#include "app/chart_drawing.h"
+#include "app/chart_state.h"
 #include "app/main_window_model.h"
+#include "app/return_search.h"
 #include "app/state.h"
-#include "aspects/aspect_lines.h"
 #include "drawing/canvas.h"
-#include "drawing/chart_drawing.h"
 #include "drawing/glyphs.h"
 #include "drawing/wheel.h"
-#include "input/return_search.h"
 #include "input/second_chart.h"
 #include "input/settings_forms.h"
 

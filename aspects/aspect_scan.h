@@ -2,7 +2,7 @@
 // The two aspect scans over computed points: within one chart (each unordered pair once)
 // and between two charts (all 18 x 18 ordered pairs). Each match is reported in loop order,
 // pair by pair and row by row, so overlapping rows report the same pair twice.
-#include "aspects/aspect_table.h"
+#include "aspects/aspect_settings.h"
 #include "aspects/points.h"
 
 #include <array>

@@ -27,6 +27,9 @@ inline constexpr std::uint32_t Silver = 0xC0C0C0;
 inline constexpr std::uint32_t ActiveCaption = 0xD1B499; // the system colour as shown here
 } // namespace colours
 
+// Scans take part with at most this many rows: there are ten colour swatches.
+inline constexpr int kAspectCapacity = 10;
+
 struct AspectSettingsForm {
     std::vector<std::string> ListBox1{"0", "60", "90", "120", "180"};
     int ListBox1Index = -1;

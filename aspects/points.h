@@ -6,7 +6,6 @@
 namespace omvera {
 
 struct PlanetSettingsForm;
-struct State;
 
 inline constexpr int kPointCount = 18;
 inline constexpr int kAscendantPoint = 17;
@@ -20,12 +19,6 @@ using PointIncluded = std::array<unsigned char, kPointCount + 1>;
 int PointSettingsRow(int point);
 // Whether the point's inclusion switch is checked (false outside 1..18).
 bool PointSwitchedOn(const PlanetSettingsForm& form, int point);
-
-// Clears included[point]; when the point's switch is checked, computes the body for the
-// current chart moment (points 1..16), reads its orb field ("." as separator; a text that is
-// not a number gives its leading numeric part, else 0) into state.PointOrbs[point] and sets
-// included[point]. Numbers outside 1..18 only clear the flag (when they have a slot).
-void RefreshPoint(State& state, int point, PointIncluded& included);
 
 // Angular separation of two longitudes folded into 0..180.
 double Separation(double a, double b);

@@ -1,7 +1,7 @@
 #pragma once
 // The plain chart value: what one moment and place give in one house system, computed without
-// touching the program state. The procedural entry points (ComputeBody, ComputeHouses) keep
-// the state's arrays filled from the same computation.
+// touching the program state. The procedural entry points (ComputeBody, ComputeHouses in
+// app/chart_state.h) keep the state's arrays filled from the same computation.
 #include "astro/chart_moment.h"
 
 #include <array>
@@ -31,6 +31,10 @@ struct Chart {
     // Point numbers of aspect work: 1..16 the bodies, 17 the Ascendant, 18 the MC.
     double Point(int p) const { return p == 17 ? cusps[1] : p == 18 ? cusps[10] : bodies[p]; }
 };
+
+// Body n of a moment whose clock time is already folded into the day, into its slot (the Moon
+// also writes both nodes; other numbers write nothing).
+void ComputeBodyInto(const ChartMoment& folded, int n, BodyArray& slots);
 
 // Bodies 1..16 for a moment (the clock time is folded into the day first, as ComputeBody does).
 BodyArray ComputeBodies(const ChartMoment& moment);

@@ -1,19 +1,8 @@
 #include "astro/chart_moment.h"
 
-#include "base/numbers.h"
-#include "app/state.h"
-
 #include <cmath>
 
 namespace omvera {
-
-const std::array<const char*, 21> BodyLabels = {
-    "",      "Солн ", "Луна ", "Мерк ", "Вен  ", "Марс ", "Юпит ",
-    "Сату ", "Уран ", "Непт ", "Плут ", "Хирон", "Проз ", "Раху ",
-    "Кету ", "Сел  ", "Лил  ", "01",    "02",    "03",    "04"};
-
-const std::array<const char*, 13> HouseLabels = {"",    "Асц",  "II", "III", "IV", "V",  "VI",
-                                                 "VII", "VIII", "IX", "MC",  "XI", "XII"};
 
 double JulianDay(double day, double month, double year) {
     const double p = std::trunc((month + 9) / 12);
@@ -55,23 +44,6 @@ double CenturiesSince1900(double day, double month, double year) {
 
 void FoldTimeIntoDay(ChartMoment& m) {
     m.day = std::trunc(m.day) + (m.hour + m.minute / 60) / 24;
-}
-
-void ReadChartForm(const ChartForm& form, ChartMoment& m) {
-    m.year = form.SpinEdit1.Value();
-    m.month = form.Month();
-    m.day = form.SpinEdit2.Value();
-    m.hour = form.SpinEdit3.Value();
-    m.minute = form.SpinEdit4.Value();
-    m.latitude = LeadingNumber(form.Edit2);
-    m.longitude = LeadingNumber(form.Edit3);
-}
-
-void ReadChartInput(State& state, int kind) {
-    if (kind == 1 || kind == 3)
-        ReadChartForm(state.ID1, state.moment);
-    else if (kind == 2 || kind == 4)
-        ReadChartForm(state.ID2, state.moment);
 }
 
 } // namespace omvera

@@ -1,8 +1,6 @@
-// ComputeBody: one body of the chart moment into BodyPositions; ComputeChart: a whole chart.
-#include "app/state.h"
+// Bodies 1..16 of a chart moment, and a whole chart with its cusps.
 #include "astro/angles.h"
 #include "astro/chart.h"
-#include "astro/engine.h"
 #include "astro/hypothetical_points.h"
 #include "astro/moon.h"
 #include "astro/osculating.h"
@@ -11,10 +9,6 @@
 
 namespace omvera {
 
-namespace {
-
-// Body n of a moment whose clock time is already folded into the day, into its slot (the Moon
-// also writes both nodes).
 void ComputeBodyInto(const ChartMoment& m, int n, BodyArray& slot) {
     const double T = CenturiesSince1900(m.day, m.month, m.year);
     switch (n) {
@@ -55,13 +49,6 @@ void ComputeBodyInto(const ChartMoment& m, int n, BodyArray& slot) {
     default:
         break; // the nodes come with the Moon; other numbers compute nothing
     }
-}
-
-} // namespace
-
-void ComputeBody(State& state, int n) {
-    FoldTimeIntoDay(state.moment);
-    ComputeBodyInto(state.moment, n, state.BodyPositions);
 }
 
 BodyArray ComputeBodies(const ChartMoment& moment) {

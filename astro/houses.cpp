@@ -1,9 +1,8 @@
 #include "astro/houses.h"
 
-#include "app/state.h"
 #include "astro/angles.h"
 #include "astro/chart.h"
-#include "astro/engine.h"
+#include "astro/names.h"
 #include "base/numbers.h"
 
 #include <algorithm>
@@ -184,34 +183,6 @@ bool ComputeCusps(const ChartMoment& m, char letter, double sunOrMoon, CuspArray
         break; // only the MC is written
     }
     return defined;
-}
-
-void ComputeHouses(State& state, int kind, char letter, std::array<double, 13>& cusps) {
-    const ChartForm* form = nullptr;
-    if (kind == 1 || kind == 3)
-        form = &state.ID1;
-    else if (kind == 2 || kind == 4)
-        form = &state.ID2;
-    else
-        return;
-    // The form's fields as they stand: the day as a whole number, the clock time separately.
-    ChartMoment m;
-    ReadChartForm(*form, m);
-    // The equal systems from the Sun or the Moon take the body of the chart moment the caller
-    // loaded (the same chart, read with ReadChartInput first).
-    double sunOrMoon = 0;
-    if (letter == 'S' || letter == 'L') {
-        const int body = letter == 'S' ? Sun : Moon;
-        ComputeBody(state, body);
-        sunOrMoon = state.BodyPositions[body];
-    }
-    if (!ComputeCusps(m, letter, sunOrMoon, cusps)) {
-        // A command that computes the same chart several times tells the user once.
-        std::string message = UndefinedHouseSystemMessage(letter, m.latitude);
-        if (std::find(state.Warnings.begin(), state.Warnings.end(), message) ==
-            state.Warnings.end())
-            state.Warnings.push_back(std::move(message));
-    }
 }
 
 } // namespace omvera

@@ -1,7 +1,7 @@
 #pragma once
 // House cusps: sidereal time, the right ascension of the MC and the cusp iterations of the
-// Placidus, Koch and Ascendant computations. ComputeHouses itself is declared in
-// astro/engine.h.
+// Placidus, Koch and Ascendant computations. The cusps of a chart come from ComputeCusps
+// (astro/chart.h).
 
 namespace omvera {
 

@@ -153,4 +153,41 @@ std::string HouseCode(int h) {
 const std::array<const char*, 7> WeekdayNames = {"суббота", "воскресенье", "понедельник", "вторник",
                                                  "среда",   "четверг",     "пятница"};
 
+const char* HouseSystemCaption(char letter) {
+    for (size_t i = 1; i < kHouseSystemChoices.size(); ++i)
+        if (kHouseSystemChoices[i].letter == letter) return kHouseSystemChoices[i].caption;
+    return "";
+}
+
+const std::array<const char*, 13> kWheelHouseLabels = {"",     "Asc ", "II  ", "III ",  "IV  ",
+                                                       "V   ", "VI  ", "VII ", "VIII ", "IX  ",
+                                                       "MC  ", "XI  ", "XII "};
+
+const char* HouseSystemName(char letter) {
+    switch (letter) {
+    case 'P':
+        return " Плацидуса";
+    case 'K':
+        return " Коха";
+    case 'A':
+        return " Равнодомная от Асц";
+    case 'M':
+        return " Равнодомная от МС";
+    case 'S':
+        return " Равнодомная от Солнца";
+    case 'L':
+        return " Равнодомная от Луны";
+    default:
+        return "";
+    }
+}
+
+const std::array<const char*, 21> BodyLabels = {
+    "",      "Солн ", "Луна ", "Мерк ", "Вен  ", "Марс ", "Юпит ",
+    "Сату ", "Уран ", "Непт ", "Плут ", "Хирон", "Проз ", "Раху ",
+    "Кету ", "Сел  ", "Лил  ", "01",    "02",    "03",    "04"};
+
+const std::array<const char*, 13> HouseLabels = {"",    "Асц",  "II", "III", "IV", "V",  "VI",
+                                                 "VII", "VIII", "IX", "MC",  "XI", "XII"};
+
 } // namespace omvera

@@ -76,4 +76,34 @@ std::string HouseCode(int h);
 // Weekday names, index 0 Saturday.
 extern const std::array<const char*, 7> WeekdayNames;
 
+// House systems: TDOM's choices by radio button (index 0 unused) with their captions and
+// letters, and the names the wheel's house column shows.
+struct HouseSystemChoice {
+    const char* caption;
+    char letter;
+};
+inline constexpr std::array<HouseSystemChoice, 7> kHouseSystemChoices = {{
+    {"", 0},
+    {"Равнодомные от МС", 'M'},
+    {"Равнодомные от АСЦ", 'A'},
+    {"Плацидус", 'P'},
+    {"Кох", 'K'},
+    {"Равнодомные от Солнца", 'S'},
+    {"Равнодомные от Луны ", 'L'},
+}};
+
+// The caption of the choice with this letter; empty for an unknown letter.
+const char* HouseSystemCaption(char letter);
+// 5.1 house labels, blanks included ("Asc ", "II  ", ... "XII ").
+extern const std::array<const char*, 13> kWheelHouseLabels;
+// The house-system name shown in the house column (with its leading blank), "" for a letter
+// that names no system.
+const char* HouseSystemName(char letter);
+
+// The chart listing's labels: 20 short labels (slots 1..20; index 0 unused), the 16 bodies
+// five characters each, then "01".."04".
+extern const std::array<const char*, 21> BodyLabels;
+// 12 cusp labels (slots 1..12; index 0 unused).
+extern const std::array<const char*, 13> HouseLabels;
+
 } // namespace omvera

@@ -1,7 +1,7 @@
 // The engine's cost: one full chart (16 bodies and the cusps) per house system, and each
 // body alone. items_per_second of BM_FullChart is charts per second.
+#include "app/chart_state.h"
 #include "app/state.h"
-#include "astro/engine.h"
 
 #include <benchmark/benchmark.h>
 

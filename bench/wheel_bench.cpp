@@ -3,6 +3,7 @@
 // second. Built with the Qt views only; without them this program measures nothing.
 #ifdef OMVERA_WITH_GUI
 #include "app/chart_commands.h"
+#include "app/chart_drawing.h"
 #include "app/state.h"
 #include "drawing/glyphs.h"
 #include "drawing/ui/painter_canvas.h"

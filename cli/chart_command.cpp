@@ -1,9 +1,9 @@
 // omvera-cli chart: one chart through the same path as the chart commands of the main
 // window: the values go into the first chart form's fields, ReadChartInput(1) loads the chart
 // moment, ComputeBody 1..16 and ComputeHouses(1, letter) compute it.
-#include "base/numbers.h"
+#include "app/chart_state.h"
 #include "app/state.h"
-#include "astro/engine.h"
+#include "base/numbers.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
 

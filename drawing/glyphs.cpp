@@ -1,8 +1,9 @@
 #include "drawing/glyphs.h"
 
+#include "base/data_path.h"
 #include "base/errors.h"
-#include "app/state.h"
 #include "base/text_file.h"
+#include "drawing/drawing_state.h"
 
 #include <string>
 #include <vector>
@@ -19,8 +20,9 @@ const std::array<const char*, 17> kBodyGlyphNames = {
 
 namespace {
 
-void LoadOne(State& state, Bitmap& slot, const char* name, std::vector<std::string>& missing) {
-    const std::string path = DataFile(state, ("\\Dann\\" + std::string(name) + ".bmp").c_str());
+void LoadOne(const std::string& programFolder, Bitmap& slot, const char* name,
+             std::vector<std::string>& missing) {
+    const std::string path = DataPath(programFolder, "\\Dann\\" + std::string(name) + ".bmp");
     slot = Bitmap{};
     try {
         slot = DecodeBmp(ReadFileBytes(path), path);
@@ -31,17 +33,18 @@ void LoadOne(State& state, Bitmap& slot, const char* name, std::vector<std::stri
 
 } // namespace
 
-void LoadGlyphs(State& state) {
+void LoadGlyphs(const std::string& programFolder, DrawingState& drawing,
+                std::vector<std::string>& warnings) {
     std::vector<std::string> missing;
     for (int s = 1; s <= 12; ++s)
-        LoadOne(state, state.Drawing.SignGlyphs[s], kSignGlyphNames[s], missing);
+        LoadOne(programFolder, drawing.SignGlyphs[s], kSignGlyphNames[s], missing);
     for (int b = 1; b <= 16; ++b)
-        LoadOne(state, state.Drawing.BodyGlyphs[b], kBodyGlyphNames[b], missing);
+        LoadOne(programFolder, drawing.BodyGlyphs[b], kBodyGlyphNames[b], missing);
     if (missing.empty()) return;
     std::string message = "Не удалось прочитать рисунки знаков и планет (они не будут "
                           "показаны в карте):";
     for (const auto& path : missing) message += "\n" + path;
-    state.Warnings.push_back(message);
+    warnings.push_back(message);
 }
 
 } // namespace omvera

@@ -1,10 +1,12 @@
 #include "drawing/wheel.h"
 
-#include "base/numbers.h"
-#include "app/state.h"
 #include "aspects/aspect_settings.h"
 #include "aspects/points.h"
+#include "base/numbers.h"
 #include "drawing/canvas.h"
+#include "drawing/drawing_state.h"
+#include "input/chart_form.h"
+#include "input/settings_forms.h"
 
 #include <cmath>
 
@@ -67,8 +69,8 @@ struct Wheel {
     }
 };
 
-Wheel StoredWheel(const State& state, Canvas& canvas) {
-    return Wheel{canvas, state.Drawing.WheelCentreX, state.Drawing.WheelCentreY};
+Wheel StoredWheel(const DrawingState& drawing, Canvas& canvas) {
+    return Wheel{canvas, drawing.WheelCentreX, drawing.WheelCentreY};
 }
 
 // The radial factor of a body glyph by its screen angle in degrees.
@@ -104,36 +106,13 @@ Point PointAt(int cx, int cy, long double theta, long double r) {
 }
 } // namespace wheel
 
-const std::array<const char*, 13> kWheelHouseLabels = {"",     "Asc ", "II  ", "III ",  "IV  ",
-                                                       "V   ", "VI  ", "VII ", "VIII ", "IX  ",
-                                                       "MC  ", "XI  ", "XII "};
-
-const char* HouseSystemName(char letter) {
-    switch (letter) {
-    case 'P':
-        return " Плацидуса";
-    case 'K':
-        return " Коха";
-    case 'A':
-        return " Равнодомная от Асц";
-    case 'M':
-        return " Равнодомная от МС";
-    case 'S':
-        return " Равнодомная от Солнца";
-    case 'L':
-        return " Равнодомная от Луны";
-    default:
-        return "";
-    }
-}
-
-void DrawWheel(State& state, Canvas& canvas) {
+void DrawWheel(DrawingState& drawing, Canvas& canvas) {
     const int W = canvas.Width(), H = canvas.Height();
     const long double R = H * 0.4L;
     canvas.SetPenColour(colours::Black);
-    state.Drawing.WheelCentreX = Trunc(W / 3.0L);
-    state.Drawing.WheelCentreY = Trunc(H / 2.0L);
-    Wheel w = StoredWheel(state, canvas);
+    drawing.WheelCentreX = Trunc(W / 3.0L);
+    drawing.WheelCentreY = Trunc(H / 2.0L);
+    Wheel w = StoredWheel(drawing, canvas);
     w.Ring(Trunc(R));
     w.Ring(Trunc(0.88L * R));
     w.Ring(Trunc(0.5L * R));
@@ -146,7 +125,7 @@ void DrawWheel(State& state, Canvas& canvas) {
     w.Spokes(Trunc(0.45L * R), Trunc(0.4L * R), kStep5);
     for (int sign = 1; sign <= 12; ++sign) {
         const auto& a = kSignAnchors[sign];
-        w.Glyph(state.Drawing, sign, 'Z', a.thetaDegrees / 180.0L * kPi, Trunc(a.f * R));
+        w.Glyph(drawing, sign, 'Z', a.thetaDegrees / 180.0L * kPi, Trunc(a.f * R));
     }
 }
 
@@ -160,7 +139,8 @@ std::array<int, 17> StackLevels(const BodyLongitudes& L) {
     return level;
 }
 
-void DrawBodiesAt(State& state, Canvas& canvas, int n, const BodyLongitudes& positions) {
+void DrawBodiesAt(const DrawingState& drawing, const PlanetSettingsForm& switches, Canvas& canvas,
+                  int n, const BodyLongitudes& positions) {
     BodyLongitudes L{};
     for (int i = 1; i <= 16; ++i) L[i] = WithinTurn(positions[i]);
     const long double H = canvas.Height();
@@ -177,14 +157,14 @@ void DrawBodiesAt(State& state, Canvas& canvas, int n, const BodyLongitudes& pos
         extra = 1;
     }
     const auto level = StackLevels(L);
-    Wheel w = StoredWheel(state, canvas);
+    Wheel w = StoredWheel(drawing, canvas);
     for (int i = 1; i <= 16; ++i) {
-        if (!PointSwitchedOn(state.PlanUst, i)) continue;
+        if (!PointSwitchedOn(switches, i)) continue;
         const long double theta = wheel::ScreenAngle(L[i]);
         const long double thetaDegrees = theta / kPi * 180;
         w.Spoke(r1, r2, theta);
         const long double s = 1 + 0.25L * level[i] + extra;
-        w.Glyph(state.Drawing, i, 'P', theta, Trunc(H * GlyphBand(thetaDegrees) * s));
+        w.Glyph(drawing, i, 'P', theta, Trunc(H * GlyphBand(thetaDegrees) * s));
     }
 }
 
@@ -199,7 +179,8 @@ void DrawTitleLines(const ChartForm& form, Canvas& canvas, int x) {
                    "GMT" + Int2(form.SpinEdit3.Value()) + ":" + Int2(form.SpinEdit4.Value()));
 }
 
-void DrawHeaderTexts(State& state, Canvas& canvas, int n, std::string_view directionDate) {
+void DrawHeaderTexts(const ChartForm& first, const ChartForm& second, Canvas& canvas, int n,
+                     std::string_view directionDate) {
     const int W = canvas.Width(), H = canvas.Height();
     const int middle = Trunc(W - W / 2.0L);
     if (n == 3) {
@@ -208,17 +189,18 @@ void DrawHeaderTexts(State& state, Canvas& canvas, int n, std::string_view direc
         return;
     }
     if (n != 1 && n != 2) return;
-    const ChartForm& form = n == 1 ? static_cast<const ChartForm&>(state.ID1) : state.ID2;
+    const ChartForm& form = n == 1 ? first : second;
     const int x = n == 1 ? 10 : middle;
     DrawTitleLines(form, canvas, x);
     canvas.TextOut(x, H - 50, "Широта " + form.Edit2);
     canvas.TextOut(x, H - 35, "Долгота " + form.Edit3);
 }
 
-void DrawPositionRows(State& state, Canvas& canvas, int x0, int y, const BodyLongitudes& positions,
+void DrawPositionRows(const DrawingState& drawing, const PlanetSettingsForm& switches,
+                      Canvas& canvas, int x0, int y, const BodyLongitudes& positions,
                       const std::array<double, 21>& dailyMotion) {
     for (int i = 1; i <= 16; ++i) {
-        if (!PointSwitchedOn(state.PlanUst, i)) continue;
+        if (!PointSwitchedOn(switches, i)) continue;
         double L = WithinTurn(positions[i]);
         int sign = 1;
         // A position of exactly 30° stays 30° of the previous sign; within 0..360 twelve
@@ -230,20 +212,20 @@ void DrawPositionRows(State& state, Canvas& canvas, int x0, int y, const BodyLon
         const int deg = Trunc(std::trunc(L));
         const int min = Trunc((L - deg) * 60);
         y += 25;
-        canvas.Draw(x0, y, state.Drawing.BodyGlyphs[i]);
+        canvas.Draw(x0, y, drawing.BodyGlyphs[i]);
         canvas.TextOut(x0 + 17, y, dailyMotion[i] < 0 ? "r" : " ");
         canvas.TextOut(x0 + 20, y, Int2(deg));
-        canvas.Draw(x0 + 50, y, state.Drawing.SignGlyphs[sign]);
+        canvas.Draw(x0 + 50, y, drawing.SignGlyphs[sign]);
         canvas.TextOut(x0 + 70, y, Int2(min));
     }
 }
 
-void DrawHousesAt(State& state, Canvas& canvas, int n, const CuspLongitudes& cusps) {
+void DrawHousesAt(const DrawingState& drawing, Canvas& canvas, int n, const CuspLongitudes& cusps) {
     const long double H = canvas.Height();
     const int rt = Trunc(0.46L * H);
     const int ro = Trunc(0.45L * H);
     const int ri = n == 1 ? Trunc(0.16L * H) : Trunc(0.35L * H);
-    Wheel w = StoredWheel(state, canvas);
+    Wheel w = StoredWheel(drawing, canvas);
     auto cusp = [&](int k) {
         const long double theta = wheel::ScreenAngle(cusps[k]);
         w.Spoke(ro, ri, theta);

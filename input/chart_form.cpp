@@ -1,5 +1,7 @@
 #include "input/chart_form.h"
 
+#include "base/numbers.h"
+
 #include <ctime>
 
 namespace omvera {
@@ -18,6 +20,16 @@ void SetFormToNow(ChartForm& form, const LocalNow& now, const std::string& name)
     form.Edit1 = name;
     form.SpinEdit3.SetValue(now.Hour);
     form.SpinEdit4.SetValue(now.Minute);
+}
+
+void ReadChartForm(const ChartForm& form, ChartMoment& m) {
+    m.year = form.SpinEdit1.Value();
+    m.month = form.Month();
+    m.day = form.SpinEdit2.Value();
+    m.hour = form.SpinEdit3.Value();
+    m.minute = form.SpinEdit4.Value();
+    m.latitude = LeadingNumber(form.Edit2);
+    m.longitude = LeadingNumber(form.Edit3);
 }
 
 ChartMoment MomentOf(const ChartForm& form) {

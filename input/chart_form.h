@@ -42,11 +42,12 @@ struct ChartForm {
     }
 };
 
-// The local clock "now", as the "На Сейчас" buttons take it.
 // The moment and place the form holds, read as every computation reads it (the day whole,
 // the clock time apart, the coordinates from their leading numbers).
 ChartMoment MomentOf(const ChartForm& form);
+void ReadChartForm(const ChartForm& form, ChartMoment& moment);
 
+// The local clock "now", as the "На Сейчас" buttons take it.
 struct LocalNow {
     int Year, Month, Day, Hour, Minute;
 };

@@ -1,7 +1,5 @@
 #include "input/settings_forms.h"
 
-#include "app/state.h"
-
 namespace omvera {
 namespace {
 
@@ -85,12 +83,6 @@ void FormActivate(PlanetSettingsForm& form) {
     form.SelectAllNext = true;
 }
 
-const char* HouseSystemCaption(char letter) {
-    for (size_t i = 1; i < kHouseSystemChoices.size(); ++i)
-        if (kHouseSystemChoices[i].letter == letter) return kHouseSystemChoices[i].caption;
-    return "";
-}
-
 bool ChooseHouseSystem(HouseSystemForm& form, char letter) {
     for (size_t i = 1; i < kHouseSystemChoices.size(); ++i) {
         if (kHouseSystemChoices[i].letter != letter) continue;
@@ -109,11 +101,6 @@ HouseSystem ChosenHouseSystem(const HouseSystemForm& form) {
     char letter = 'P';
     CurrentHouseSystem(form, letter);
     return static_cast<HouseSystem>(letter);
-}
-
-void ReadScanStep(State& state) {
-    for (size_t i = 1; i < kScanSteps.size(); ++i)
-        if (state.Hsk.RadioButton[i]) state.ScanStep = kScanSteps[i];
 }
 
 } // namespace omvera

@@ -3,13 +3,12 @@
 // system) and THsk (scan step), and what their buttons do. Nothing here is stored on disk:
 // every start of the program begins with these design values.
 #include "astro/chart.h"
+#include "astro/names.h"
 
 #include <array>
 #include <string>
 
 namespace omvera {
-
-struct State;
 
 // TPlanUst: rows 1..17 (bodies 1..12, both nodes, Selena, Lilith, Asc, Mc). Index 0 unused.
 struct PlanetSettingsForm {
@@ -48,24 +47,6 @@ struct HouseSystemForm {
     bool Visible = false;
 };
 
-// TDOM's choices by radio button (index 0 unused): caption and house-system letter.
-struct HouseSystemChoice {
-    const char* caption;
-    char letter;
-};
-inline constexpr std::array<HouseSystemChoice, 7> kHouseSystemChoices = {{
-    {"", 0},
-    {"Равнодомные от МС", 'M'},
-    {"Равнодомные от АСЦ", 'A'},
-    {"Плацидус", 'P'},
-    {"Кох", 'K'},
-    {"Равнодомные от Солнца", 'S'},
-    {"Равнодомные от Луны ", 'L'},
-}};
-
-// The caption of the choice with this letter; empty for an unknown letter.
-const char* HouseSystemCaption(char letter);
-
 // The system chosen on TDOM; Placidus when no choice is set.
 HouseSystem ChosenHouseSystem(const HouseSystemForm& form);
 
@@ -75,7 +56,7 @@ bool ChooseHouseSystem(HouseSystemForm& form, char letter);
 
 // The house-system letter chosen on TDOM: the buttons are tested in the order RadioButton1
 // to RadioButton6 and each chosen one writes its letter, so `letter` keeps its value when
-// none is chosen. (Also declared in astro/engine.h, where the engine's callers find it.)
+// none is chosen.
 void CurrentHouseSystem(const HouseSystemForm& form, char& letter);
 
 // THsk: RadioButton1..4 (index 0 unused); "1 сутки" chosen at start.
@@ -87,9 +68,5 @@ struct ScanStepForm {
 // ScanStep in days of THsk's choices by radio button (index 0 unused): "7 суток", "1 сутки",
 // "1 час", "10 минут".
 inline constexpr std::array<double, 5> kScanSteps = {0, 7, 1, 1.0 / 24, 10.0 / 1440};
-
-// Sets state.ScanStep from THsk, testing RadioButton1 to RadioButton4 in turn; ScanStep
-// keeps its value when none is chosen.
-void ReadScanStep(State& state);
 
 } // namespace omvera

@@ -1,8 +1,7 @@
 #pragma once
-// Where report output goes: a sequence of added lines (UTF-8). The GUI's text view, the
-// command-line tools and the tests each provide one.
-#include "app/main_window_model.h"
-
+// Where report output goes: a sequence of added lines (UTF-8). The GUI's text view
+// (RichEdit1Sink, app/main_window_model.h), the command-line tools and the tests each provide
+// one.
 #include <string>
 #include <vector>
 
@@ -18,16 +17,6 @@ class VectorLineSink : public LineSink {
   public:
     void AddLine(const std::string& utf8) override { lines.push_back(utf8); }
     std::vector<std::string> lines;
-};
-
-// Appends to the lines of the main window's text view RichEdit1.
-class RichEdit1Sink : public LineSink {
-  public:
-    explicit RichEdit1Sink(MainWindowModel& form) : lines_(form.RichEdit1Lines) {}
-    void AddLine(const std::string& utf8) override { lines_.push_back(utf8); }
-
-  private:
-    std::vector<std::string>& lines_;
 };
 
 } // namespace omvera

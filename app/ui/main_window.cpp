@@ -1,6 +1,7 @@
 #include "app/ui/main_window.h"
 
 #include "app/chart_commands.h"
+#include "app/chart_drawing.h"
 #include "app/main_window_model.h"
 #include "app/shell_commands.h"
 #include "app/state.h"

@@ -1,7 +1,7 @@
 #include "aspects/ui/aspect_settings_window.h"
 
+#include "app/aspect_table.h"
 #include "app/state.h"
-#include "aspects/aspect_table.h"
 
 #include <QColorDialog>
 #include <QEvent>

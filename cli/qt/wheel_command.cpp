@@ -3,8 +3,9 @@
 // PNG. Text needs a font rasteriser, so this command is built with the Qt views and runs on
 // Qt's off-screen platform: no display is needed.
 #include "app/chart_commands.h"
-#include "base/data_path.h"
+#include "app/chart_drawing.h"
 #include "app/state.h"
+#include "base/data_path.h"
 #include "base/text_file.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"

@@ -1,13 +1,13 @@
 // The aspect lines as the chart commands draw them: the points of the charts read from the
 // forms, the lines on the inner circle, and the points left behind for the reports.
-#include "base/numbers.h"
+#include "app/aspect_lines.h"
+#include "app/chart_drawing.h"
+#include "app/chart_state.h"
 #include "app/state.h"
-#include "aspects/aspect_lines.h"
-#include "aspects/separation_grid.h"
 #include "astro/chart_moment.h"
-#include "astro/engine.h"
-#include "drawing/chart_drawing.h"
+#include "base/numbers.h"
 #include "drawing/recording_canvas.h"
+#include "drawing/separation_grid.h"
 #include "drawing/wheel.h"
 
 #include <gtest/gtest.h>

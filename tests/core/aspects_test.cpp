@@ -1,10 +1,12 @@
-#include "base/errors.h"
+#include "app/aspect_table.h"
+#include "app/chart_drawing.h"
+#include "app/chart_state.h"
 #include "app/state.h"
 #include "aspects/aspect_scan.h"
-#include "aspects/aspect_table.h"
 #include "aspects/points.h"
-#include "aspects/separation_grid.h"
+#include "base/errors.h"
 #include "drawing/recording_canvas.h"
+#include "drawing/separation_grid.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

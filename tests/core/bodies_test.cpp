@@ -1,7 +1,7 @@
 // Body positions: the time folding, the node slots, the hypothetical points, Pluto's epoch
 // and the dispatch of ComputeBody.
+#include "app/chart_state.h"
 #include "app/state.h"
-#include "astro/engine.h"
 #include "astro/hypothetical_points.h"
 #include "astro/osculating.h"
 #include "astro/perturbations.h"

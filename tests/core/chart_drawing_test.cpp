@@ -1,10 +1,10 @@
 // The chart drawing operations that read the forms and compute: daily motions, the position
 // column in its five places, the directions header and the house column of either chart.
-#include "base/numbers.h"
+#include "app/chart_drawing.h"
+#include "app/chart_state.h"
 #include "app/state.h"
 #include "astro/chart_moment.h"
-#include "astro/engine.h"
-#include "drawing/chart_drawing.h"
+#include "base/numbers.h"
 #include "drawing/recording_canvas.h"
 #include "drawing/wheel.h"
 

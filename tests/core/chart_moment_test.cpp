@@ -1,3 +1,4 @@
+#include "app/chart_state.h"
 #include "app/state.h"
 #include "astro/chart_moment.h"
 

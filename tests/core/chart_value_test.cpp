@@ -1,8 +1,8 @@
 // The plain chart value against the procedural entry points, and the name tables' rules that
 // the reports key their sections by.
+#include "app/chart_state.h"
 #include "app/state.h"
 #include "astro/chart.h"
-#include "astro/engine.h"
 #include "astro/names.h"
 #include "input/chart_form.h"
 

@@ -1,7 +1,7 @@
 // omvera-cli chart: its output against the same computation in process, the warning and
 // the refusal of bad arguments.
+#include "app/chart_state.h"
 #include "app/state.h"
-#include "astro/engine.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
-#include "base/errors.h"
+#include "app/chart_drawing.h"
 #include "app/state.h"
+#include "base/errors.h"
 #include "base/text_file.h"
 #include "drawing/bitmap.h"
 #include "drawing/glyphs.h"

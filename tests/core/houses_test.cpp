@@ -1,7 +1,7 @@
 // House cusps: the letters' rules, latitude 0, the polar latitudes and their warning.
+#include "app/chart_state.h"
 #include "app/state.h"
 #include "astro/angles.h"
-#include "astro/engine.h"
 #include "astro/houses.h"
 
 #include <gtest/gtest.h>

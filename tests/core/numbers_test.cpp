@@ -1,8 +1,8 @@
-#include "base/numbers.h"
+#include "app/chart_state.h"
 #include "app/state.h"
 #include "aspects/points.h"
 #include "astro/chart_moment.h"
-#include "astro/engine.h"
+#include "base/numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The settings windows' buttons: orb presets, the select-all toggle, the house-system and
 // scan-step choices.
+#include "app/chart_state.h"
 #include "app/state.h"
-#include "astro/engine.h"
 #include "input/settings_forms.h"
 
 #include <gtest/gtest.h>

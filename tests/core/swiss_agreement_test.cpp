@@ -4,9 +4,9 @@
 // margin: they show the formulas' own accuracy, and a mistyped table row shows up as a jump
 // far beyond them. Pluto drifts away from its 1980 osculating elements by about 2 degrees at
 // the ends of the range. Built only where libswe is installed; skipped otherwise.
+#include "app/chart_state.h"
 #include "app/state.h"
 #include "astro/angles.h"
-#include "astro/engine.h"
 #include "astro/houses.h"
 
 #include <gtest/gtest.h>

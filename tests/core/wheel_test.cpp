@@ -41,7 +41,7 @@ TEST(Wheel, RingsSpokesAndSignGlyphs) {
     State s;
     GiveGlyphs(s);
     RecordingCanvas c(529, 345);
-    DrawWheel(s, c);
+    DrawWheel(s.Drawing, c);
     EXPECT_EQ(s.Drawing.WheelCentreX, 176);
     EXPECT_EQ(s.Drawing.WheelCentreY, 172);
     // R = 138: rings 138, 121, 69, 55, in that order, black.
@@ -106,7 +106,7 @@ TEST(Wheel, BodyTicksAndGlyphRadii) {
     State s;
     GiveGlyphs(s);
     RecordingCanvas c(529, 345);
-    DrawWheel(s, c);
+    DrawWheel(s.Drawing, c);
     c.ops.clear();
     BodyLongitudes L = Apart();
     L[1] = 0;   // Sun at exactly 0°: screen angle 360°, band 0.2
@@ -115,7 +115,7 @@ TEST(Wheel, BodyTicksAndGlyphRadii) {
     L[6] = 109;
     L[4] = 200;
     L[7] = 250;
-    DrawBodiesAt(s, c, 1, L);
+    DrawBodiesAt(s.Drawing, s.PlanUst, c, 1, L);
     const auto ticks = c.Only(CanvasOp::Line);
     const auto glyphs = c.Only(CanvasOp::Glyph);
     // Bodies 1..7, Asc and MC are on at start; Uranus .. Lilith are off.
@@ -143,7 +143,7 @@ TEST(Wheel, BodyTicksAndGlyphRadii) {
 
     // Chart 2: green ticks across the outer ring, glyphs from 0.45 H outwards.
     c.ops.clear();
-    DrawBodiesAt(s, c, 2, L);
+    DrawBodiesAt(s.Drawing, s.PlanUst, c, 2, L);
     const auto t2 = c.Only(CanvasOp::Line);
     EXPECT_EQ(t2[0].colour, colours::Green);
     EXPECT_EQ(t2[0].x1, 176 - 130);                      // trunc(345 * 0.38) less the hair
@@ -153,7 +153,7 @@ TEST(Wheel, BodyTicksAndGlyphRadii) {
     // Switching a body off removes its tick and glyph.
     s.PlanUst.CheckBox[2] = false;
     c.ops.clear();
-    DrawBodiesAt(s, c, 1, L);
+    DrawBodiesAt(s.Drawing, s.PlanUst, c, 1, L);
     EXPECT_EQ(c.Only(CanvasOp::Line).size(), 6u);
 }
 
@@ -170,7 +170,7 @@ TEST(Wheel, PositionRows) {
     motion.fill(1.0);
     motion[2] = -0.2;
     s.PlanUst.CheckBox[5] = false; // Mars: no row, the rows below move up
-    DrawPositionRows(s, c, 309, 20, L, motion);
+    DrawPositionRows(s.Drawing, s.PlanUst, c, 309, 20, L, motion);
     const auto& ops = c.ops;
     ASSERT_EQ(ops.size(), 6u * 5);
     auto row = [&](int r) {
@@ -208,11 +208,11 @@ TEST(Wheel, PositionRows) {
 TEST(Wheel, HouseCuspColoursAndLabels) {
     State s;
     RecordingCanvas c(529, 345);
-    DrawWheel(s, c);
+    DrawWheel(s.Drawing, c);
     c.ops.clear();
     CuspLongitudes cusps{};
     for (int k = 1; k <= 12; ++k) cusps[k] = 30.0 * (k - 1);
-    DrawHousesAt(s, c, 1, cusps);
+    DrawHousesAt(s.Drawing, c, 1, cusps);
     const auto lines = c.Only(CanvasOp::Line);
     const auto texts = c.Only(CanvasOp::Text);
     ASSERT_EQ(lines.size(), 15u);
@@ -232,7 +232,7 @@ TEST(Wheel, HouseCuspColoursAndLabels) {
     EXPECT_EQ(texts[0].x1, 176 - 157);
     EXPECT_EQ(texts[0].y1, 172);
     c.ops.clear();
-    DrawHousesAt(s, c, 2, cusps);
+    DrawHousesAt(s.Drawing, c, 2, cusps);
     EXPECT_EQ(c.Only(CanvasOp::Line)[0].x2, 176 - 119); // trunc(0.35 H)
 }
 
@@ -283,12 +283,12 @@ TEST(Wheel, HeaderTexts) {
     s.ID1.SpinEdit3.SetValue(9);
     s.ID1.SpinEdit4.SetValue(7);
     RecordingCanvas c(529, 345);
-    DrawHeaderTexts(s, c, 1);
+    DrawHeaderTexts(s.ID1, s.ID2, c, 1);
     EXPECT_THAT(c.Texts(), testing::ElementsAre("Иван", " 5 Март 1980", "GMT 9: 7", "Широта 56.01",
                                                 "Долгота 92.45"));
     EXPECT_EQ(c.ops[3].y1, 345 - 50);
     c.ops.clear();
-    DrawHeaderTexts(s, c, 2);
+    DrawHeaderTexts(s.ID1, s.ID2, c, 2);
     EXPECT_EQ(c.ops[0].x1, 264);
     EXPECT_EQ(c.ops[1].text, "15 Выбери месяц 1980");
 }
@@ -304,7 +304,7 @@ TEST(Wheel, LongitudesOutsideOneTurnFindTheirSignAndBand) {
     L[2] = 400.5; // 40.5: 10° 30' of Taurus
     std::array<double, 21> motion{};
     motion.fill(1.0);
-    DrawPositionRows(s, c, 309, 20, L, motion);
+    DrawPositionRows(s.Drawing, s.PlanUst, c, 309, 20, L, motion);
     const auto& ops = c.ops;
     ASSERT_GE(ops.size(), 10u);
     EXPECT_EQ(ops[2].text, "24");
@@ -316,17 +316,17 @@ TEST(Wheel, LongitudesOutsideOneTurnFindTheirSignAndBand) {
 
     // On the wheel the glyph takes the band of its place: 100° is at screen angle 260°
     // (band 0.16) also when written as 460° or -260°.
-    DrawWheel(s, c);
+    DrawWheel(s.Drawing, c);
     BodyLongitudes in = Apart(), out = Apart();
     in[1] = 100;
     out[1] = 460;
     in[2] = 100.5;
     out[2] = -259.5;
     c.ops.clear();
-    DrawBodiesAt(s, c, 1, in);
+    DrawBodiesAt(s.Drawing, s.PlanUst, c, 1, in);
     const auto expected = c.Only(CanvasOp::Glyph);
     c.ops.clear();
-    DrawBodiesAt(s, c, 1, out);
+    DrawBodiesAt(s.Drawing, s.PlanUst, c, 1, out);
     const auto got = c.Only(CanvasOp::Glyph);
     ASSERT_EQ(got.size(), expected.size());
     for (size_t k = 0; k < got.size(); ++k) {

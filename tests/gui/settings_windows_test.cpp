@@ -3,8 +3,8 @@
 // ReadScanStep.
 #include "gui_fixture.h"
 
+#include "app/chart_state.h"
 #include "app/state.h"
-#include "astro/engine.h"
 #include "drawing/ui/painter_canvas.h"
 #include "drawing/ui/picture_widget.h"
 #include "drawing/wheel.h"

@@ -1,15 +1,14 @@
 #pragma once
 // The aspect table of TAspUst: reading its angles and colours for a scan, and the dialog's
 // "Добавить" and "Удалить".
+#include "aspects/aspect_settings.h"
+
 #include <array>
 #include <string>
 
 namespace omvera {
 
 struct State;
-
-// Scans take part with at most this many rows: there are ten colour swatches.
-inline constexpr int kAspectCapacity = 10;
 
 // AspectColours[k] := colour of swatch k + 1, k = 0..9.
 void ReadAspectColours(State& state);

@@ -1,8 +1,8 @@
-#include "aspects/aspect_table.h"
+#include "app/aspect_table.h"
 
+#include "app/state.h"
 #include "base/errors.h"
 #include "base/numbers.h"
-#include "app/state.h"
 
 #include <algorithm>
 

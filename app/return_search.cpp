@@ -1,8 +1,8 @@
-#include "input/return_search.h"
+#include "app/return_search.h"
 
-#include "base/errors.h"
+#include "app/chart_state.h"
 #include "app/state.h"
-#include "astro/engine.h"
+#include "base/errors.h"
 #include "input/second_chart.h"
 
 #include <algorithm>

@@ -7,21 +7,16 @@
 namespace omvera {
 
 class Canvas;
-struct State;
+struct DrawingState;
 
 // Column glyphs at (10 + 35 i, 10) and row glyphs at (10, 10 + 30 i), i = 1..16, as far as
 // the window reaches (the canvas size is the window's outer size).
-void DrawGridHeaders(State& state, Canvas& canvas);
+void DrawGridHeaders(const DrawingState& drawing, Canvas& canvas);
 
 // The upper triangle with the diagonal for one chart's bodies 1..16.
 void DrawSeparationCells(Canvas& canvas, const std::array<double, 17>& bodies);
 // Row i: body i of chart 2, column j: body j of chart 1 (not symmetric).
 void DrawMutualCells(Canvas& canvas, const std::array<double, 21>& second,
                      const std::array<double, 21>& first);
-
-// Chart n (1: TID1, 2: TID2) computed and drawn as its separation grid.
-void DrawSeparationGrid(State& state, Canvas& canvas, int n);
-// Both charts computed into FirstPoints and SecondPoints and drawn as the mutual grid.
-void DrawMutualGrid(State& state, Canvas& canvas);
 
 } // namespace omvera

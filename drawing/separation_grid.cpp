@@ -1,9 +1,9 @@
-#include "aspects/separation_grid.h"
+#include "drawing/separation_grid.h"
 
-#include "base/numbers.h"
-#include "app/state.h"
 #include "aspects/points.h"
+#include "base/numbers.h"
 #include "drawing/canvas.h"
+#include "drawing/drawing_state.h"
 
 namespace omvera {
 
@@ -13,12 +13,12 @@ int CellY(int row) {
 }
 } // namespace
 
-void DrawGridHeaders(State& state, Canvas& canvas) {
+void DrawGridHeaders(const DrawingState& drawing, Canvas& canvas) {
     const int wf = canvas.Width(), hf = canvas.Height();
     for (int i = 1; i <= 16 && 10 + 35 * (i - 1) < wf; ++i)
-        canvas.Draw(10 + 35 * i, 10, state.Drawing.BodyGlyphs[i]);
+        canvas.Draw(10 + 35 * i, 10, drawing.BodyGlyphs[i]);
     for (int i = 1; i <= 16 && 10 + 30 * (i - 1) < hf; ++i)
-        canvas.Draw(10, 10 + 30 * i, state.Drawing.BodyGlyphs[i]);
+        canvas.Draw(10, 10 + 30 * i, drawing.BodyGlyphs[i]);
 }
 
 void DrawSeparationCells(Canvas& canvas, const std::array<double, 17>& L) {

@@ -1,11 +1,10 @@
-#include "aspects/aspect_lines.h"
+#include "app/aspect_lines.h"
 
+#include "app/aspect_table.h"
+#include "app/chart_state.h"
 #include "app/state.h"
 #include "aspects/aspect_scan.h"
-#include "astro/chart_moment.h"
-#include "astro/engine.h"
 #include "drawing/canvas.h"
-#include "drawing/chart_drawing.h"
 #include "drawing/wheel.h"
 
 #include <cmath>
@@ -30,14 +29,9 @@ ScanSetup PrepareScan(State& state, const Canvas& canvas) {
 }
 
 // Bodies of chart `kind` into points 1..16 and its Ascendant and MC into 17 and 18.
-void ChartPoints(State& state, int kind, char letter, PointLongitudes& points) {
-    ReadChartInput(state, kind);
-    ComputeAllBodies(state);
-    for (int i = 1; i <= 16; ++i) points[i] = state.BodyPositions[i];
-    std::array<double, 13> cusps{};
-    ComputeHouses(state, kind, letter, cusps);
-    points[kAscendantPoint] = cusps[1];
-    points[kMcPoint] = cusps[10];
+void ChartPoints(State& state, int kind, HouseSystem system, PointLongitudes& points) {
+    const Chart chart = LoadChart(state, kind, system);
+    for (int p = 1; p <= kPointCount; ++p) points[p] = chart.Point(p);
 }
 
 } // namespace
@@ -45,7 +39,7 @@ void ChartPoints(State& state, int kind, char letter, PointLongitudes& points) {
 void DrawChartAspects(State& state, Canvas& canvas) {
     const ScanSetup s = PrepareScan(state, canvas);
     PointLongitudes points{};
-    ChartPoints(state, 1, CurrentHouseLetter(state), points);
+    ChartPoints(state, 1, ChosenHouseSystem(state.Dom), points);
     ScanChartAspects(points, s.included, state.PointOrbs, s.rows, [&](int k, double a, double b) {
         DrawAspectLine(canvas, s.ra, state.AspectColours[k], a, b);
     });
@@ -53,9 +47,9 @@ void DrawChartAspects(State& state, Canvas& canvas) {
 
 void DrawMutualAspects(State& state, Canvas& canvas) {
     const ScanSetup s = PrepareScan(state, canvas);
-    const char letter = CurrentHouseLetter(state);
-    ChartPoints(state, 1, letter, state.FirstPoints);
-    ChartPoints(state, 2, letter, state.SecondPoints);
+    const HouseSystem system = ChosenHouseSystem(state.Dom);
+    ChartPoints(state, 1, system, state.FirstPoints);
+    ChartPoints(state, 2, system, state.SecondPoints);
     ScanMutualAspects(state.FirstPoints, state.SecondPoints, s.included, state.PointOrbs, s.rows,
                       [&](int k, double a, double b) {
                           DrawAspectLine(canvas, s.ra, state.AspectColours[k], a, b);

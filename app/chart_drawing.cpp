@@ -1,9 +1,10 @@
-#include "drawing/chart_drawing.h"
+#include "app/chart_drawing.h"
 
+#include "app/chart_state.h"
 #include "app/state.h"
-#include "astro/chart_moment.h"
-#include "astro/engine.h"
 #include "drawing/canvas.h"
+#include "drawing/glyphs.h"
+#include "drawing/separation_grid.h"
 #include "drawing/wheel.h"
 
 #include <cmath>
@@ -24,36 +25,18 @@ void CopyDirectedPositions(State& state) {
 
 } // namespace
 
-char CurrentHouseLetter(const State& state) {
-    char letter = 'P';
-    CurrentHouseSystem(state.Dom, letter);
-    return letter;
+void DrawWheel(State& state, Canvas& canvas) {
+    DrawWheel(state.Drawing, canvas);
 }
 
-void ComputeAllBodies(State& state) {
-    for (int i = 1; i <= 16; ++i) ComputeBody(state, i);
-}
-
-void ComputeDailyMotion(State& state, int n) {
-    ReadChartInput(state, n);
-    ComputeAllBodies(state);
-    for (int i = 1; i <= 16; ++i) state.FirstPoints[i] = state.BodyPositions[i];
-    state.moment.day += 1;
-    ComputeAllBodies(state);
-    for (int i = 1; i <= 16; ++i) {
-        state.SecondPoints[i] = state.BodyPositions[i];
-        double d = state.SecondPoints[i] - state.FirstPoints[i];
-        if (d < -300) d += 360;
-        if (d > 300) d -= 360;
-        state.DailyMotion[i] = d;
-    }
-    ReadChartInput(state, n);
+void LoadGlyphs(State& state) {
+    LoadGlyphs(state.ProgramFolder, state.Drawing, state.Warnings);
 }
 
 void DrawChartHeader(State& state, Canvas& canvas, int n, std::string_view directionDate) {
     if (n < 1 || n > 3) return;
     ComputeDailyMotion(state, n);
-    DrawHeaderTexts(state, canvas, n, directionDate);
+    DrawHeaderTexts(state.ID1, state.ID2, canvas, n, directionDate);
     DrawBodies(state, canvas, n);
 }
 
@@ -64,7 +47,7 @@ void DrawBodies(State& state, Canvas& canvas, int n) {
         CopyDirectedPositions(state);
     else
         ComputeAllBodies(state);
-    DrawBodiesAt(state, canvas, n, CurrentPositions(state));
+    DrawBodiesAt(state.Drawing, state.PlanUst, canvas, n, CurrentPositions(state));
 }
 
 void DrawPositionTable(State& state, Canvas& canvas, int n) {
@@ -83,7 +66,8 @@ void DrawPositionTable(State& state, Canvas& canvas, int n) {
         ReadChartInput(state, n);
         ComputeAllBodies(state);
     }
-    DrawPositionRows(state, canvas, x0, y, CurrentPositions(state), state.DailyMotion);
+    DrawPositionRows(state.Drawing, state.PlanUst, canvas, x0, y, CurrentPositions(state),
+                     state.DailyMotion);
 }
 
 void DrawHouses(State& state, Canvas& canvas, int n) {
@@ -91,7 +75,7 @@ void DrawHouses(State& state, Canvas& canvas, int n) {
     ReadChartInput(state, n);
     std::array<double, 13> cusps{};
     ComputeHouses(state, n, CurrentHouseLetter(state), cusps);
-    DrawHousesAt(state, canvas, n, cusps);
+    DrawHousesAt(state.Drawing, canvas, n, cusps);
 }
 
 void DrawHouseTable(State& state, Canvas& canvas, int n) {
@@ -100,6 +84,27 @@ void DrawHouseTable(State& state, Canvas& canvas, int n) {
     std::array<double, 13> cusps{};
     ComputeHouses(state, n, letter, cusps);
     DrawHouseTableAt(canvas, n, letter, cusps);
+}
+
+void DrawGridHeaders(State& state, Canvas& canvas) {
+    DrawGridHeaders(state.Drawing, canvas);
+}
+
+void DrawSeparationGrid(State& state, Canvas& canvas, int n) {
+    if (n != 1 && n != 2) return;
+    ReadChartInput(state, n);
+    ComputeAllBodies(state);
+    DrawSeparationCells(canvas, state.BodyPositions);
+}
+
+void DrawMutualGrid(State& state, Canvas& canvas) {
+    ReadChartInput(state, 1);
+    ComputeAllBodies(state);
+    for (int i = 1; i <= 16; ++i) state.FirstPoints[i] = state.BodyPositions[i];
+    ReadChartInput(state, 2);
+    ComputeAllBodies(state);
+    for (int i = 1; i <= 16; ++i) state.SecondPoints[i] = state.BodyPositions[i];
+    DrawMutualCells(canvas, state.SecondPoints, state.FirstPoints);
 }
 
 } // namespace omvera

@@ -1,0 +1,2 @@
+// A high folder may use every lower one.
+#include "astro/chart.h"
