@@ -35,7 +35,7 @@ void ComputeBody(State& state, int n) {
 
 void ComputeAllBodies(State& state) {
     FoldTimeIntoDay(state.moment);
-    state.BodyPositions = ComputeBodies(state.moment);
+    state.BodyPositions = ComputeFoldedBodies(state.moment);
 }
 
 void ComputeHouses(State& state, int kind, char letter, std::array<double, 13>& cusps) {

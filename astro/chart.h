@@ -38,6 +38,9 @@ void ComputeBodyInto(const ChartMoment& folded, int n, BodyArray& slots);
 
 // Bodies 1..16 for a moment (the clock time is folded into the day first, as ComputeBody does).
 BodyArray ComputeBodies(const ChartMoment& moment);
+// The same for a moment whose clock time is already folded into its day (folding twice would
+// move 23:60, which folds into the next whole day, on by another day).
+BodyArray ComputeFoldedBodies(const ChartMoment& folded);
 
 // Cusps 1..12 of `moment` in the system `letter` into `cusps` (an unknown letter writes only
 // the MC). `sunOrMoon` is the longitude the systems S and L start cusp 1 from. Returns false

@@ -4,6 +4,7 @@
 #include "astro/hypothetical_points.h"
 #include "astro/moon.h"
 #include "astro/osculating.h"
+#include "astro/perturbations.h"
 #include "astro/planets.h"
 #include "astro/sun.h"
 
@@ -54,8 +55,28 @@ void ComputeBodyInto(const ChartMoment& m, int n, BodyArray& slot) {
 BodyArray ComputeBodies(const ChartMoment& moment) {
     ChartMoment m = moment;
     FoldTimeIntoDay(m);
+    return ComputeFoldedBodies(m);
+}
+
+BodyArray ComputeFoldedBodies(const ChartMoment& m) {
+    // One Sun, one set of perturbation arguments and one Julian day for the whole chart; each
+    // body takes exactly the values ComputeBodyInto would compute for it alone.
+    const double jd = JulianDay(m.day, m.month, m.year);
+    const double T = CenturiesSince1900(m.day, m.month, m.year);
+    const SunPlace sun = SunPosition(T);
+    const PerturbationArguments args(T);
     BodyArray slot{};
-    for (int n = 1; n <= kBodyCount; ++n) ComputeBodyInto(m, n, slot);
+    slot[Sun] = NormalizeDegrees(sun.trueLongitude);
+    const MoonPlace moon = MoonPosition(T);
+    slot[Moon] = moon.longitude;
+    slot[AscendingNode] = moon.ascendingNode;
+    slot[DescendingNode] = moon.descendingNode;
+    for (int n = Mercury; n <= Neptune; ++n) slot[n] = PlanetLongitude(n, sun, args);
+    slot[Pluto] = OsculatingLongitude(kPlutoElements, jd);
+    slot[Chiron] = OsculatingLongitude(kChironElements, jd);
+    slot[Proserpina] = ProserpinaLongitude(m.year, m.month);
+    slot[Selena] = SelenaLongitude(m.year, m.month, m.day);
+    slot[Lilith] = LilithLongitude(m.year, m.month, m.day);
     return slot;
 }
 

@@ -49,8 +49,16 @@ double MidheavenLongitude(double ramc, double eps) {
                             kDegreesPerRadian);
 }
 
+CuspGeometry CuspGeometry::WithTerms() const {
+    CuspGeometry g = *this;
+    g.hasTerms = true;
+    g.tanProduct = TanDeg(eps) * TanDeg(latitude);
+    g.cosEps = CosDeg(eps);
+    return g;
+}
+
 CuspValue IterateCusp(CuspSide side, double a0, double k, const CuspGeometry& g) {
-    const double tanProduct = TanDeg(g.eps) * TanDeg(g.latitude);
+    const double tanProduct = g.hasTerms ? g.tanProduct : TanDeg(g.eps) * TanDeg(g.latitude);
     double a = a0;
     double h = NormalizeDegrees(a0);
     bool clamped = false;
@@ -74,8 +82,8 @@ CuspValue IterateCusp(CuspSide side, double a0, double k, const CuspGeometry& g)
         }
         a = h;
     }
-    const double longitude =
-        Atan2Positive(SinDeg(h), CosDeg(h) * CosDeg(g.eps)) * kDegreesPerRadian;
+    const double cosEps = g.hasTerms ? g.cosEps : CosDeg(g.eps);
+    const double longitude = Atan2Positive(SinDeg(h), CosDeg(h) * cosEps) * kDegreesPerRadian;
     return {longitude, settled && !clamped, round};
 }
 
@@ -152,6 +160,7 @@ bool ComputeCusps(const ChartMoment& m, char letter, double sunOrMoon, CuspArray
     g.eps = Obliquity(T);
     g.ramc = Ramc(T, m.hour, m.minute, m.longitude);
     g.latitude = m.latitude;
+    g = g.WithTerms();
     cusps[10] = MidheavenLongitude(g.ramc, g.eps);
 
     bool defined = true;

@@ -17,10 +17,17 @@ double Ramc(double T, double hour, double minute, double longitude);
 double MidheavenLongitude(double ramc, double eps);
 
 // The geometry every cusp iteration shares: RAMC, obliquity and latitude in degrees.
+// WithTerms() adds the products every round and every cusp take of eps and the latitude, so a
+// chart computes them once; without them each iteration computes them itself (the same values).
 struct CuspGeometry {
     double ramc;
     double eps;
     double latitude;
+    bool hasTerms = false;
+    double tanProduct = 0; // tan eps tan phi
+    double cosEps = 0;
+
+    CuspGeometry WithTerms() const;
 };
 
 // Which side of the horizon the cusp iteration works on: the lower one gives cusps 1, 2, 3,

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cmath>
+#include <stdexcept>
+#include <vector>
 
 namespace omvera {
 namespace perturbation {
@@ -59,51 +61,130 @@ double FactorValue(const Factor& f, const Angles& a) {
     return f.trig == Trig::Sin ? SinDeg(x) : CosDeg(x);
 }
 
-double Sum(const Series& s, const Angles& a, double nu) {
-    double sum = 0;
+// The tables as the evaluation reads them: each factor replaced by its slot among the distinct
+// factors of its set, whose values PerturbationArguments computes once per moment. A row
+// still multiplies (c0 + c1 nu + c2 nu^2) by its first and then its second factor, so the
+// sums are bit for bit those of the printed rows.
+struct IndexedRow {
+    double c0, c1, c2;
+    int first, second;
+};
+
+struct IndexedSeries {
+    std::vector<IndexedRow> rows;
+    double unit = 1;
+};
+
+struct IndexedPlanet {
+    bool reduceMeanAngles = false;
+    bool reduceLongitudeCorrections = false;
+    IndexedSeries dL, B, de, da, dl, db, dr;
+};
+
+struct FactorSet {
+    std::vector<Factor> factors{One}; // slot 0: the factor 1
+
+    int SlotOf(const Factor& f) {
+        if (f.trig == Trig::One) return 0;
+        for (size_t i = 1; i < factors.size(); ++i)
+            if (factors[i].trig == f.trig && factors[i].multiple == f.multiple &&
+                factors[i].angle == f.angle)
+                return static_cast<int>(i);
+        factors.push_back(f);
+        if (factors.size() > PerturbationArguments::kMaxFactors)
+            throw std::logic_error("perturbation tables: more distinct factors than slots");
+        return static_cast<int>(factors.size() - 1);
+    }
+};
+
+struct IndexedTables {
+    FactorSet unreduced, reduced;
+    std::array<IndexedPlanet, 4> planets; // Jupiter, Saturn, Uranus, Neptune
+};
+
+IndexedSeries IndexSeries(const Series& s, FactorSet& set) {
+    IndexedSeries out;
+    out.unit = s.unit;
     for (const Row& r : s.rows)
-        sum += (r.c0 + r.c1 * nu + r.c2 * nu * nu) * FactorValue(r.first, a) *
-               FactorValue(r.second, a);
+        out.rows.push_back({r.c0, r.c1, r.c2, set.SlotOf(r.first), set.SlotOf(r.second)});
+    return out;
+}
+
+IndexedTables IndexAll() {
+    IndexedTables t;
+    const std::array<const PlanetTables*, 4> planets = {&kJupiter, &kSaturn, &kUranus, &kNeptune};
+    for (size_t k = 0; k < planets.size(); ++k) {
+        const PlanetTables& p = *planets[k];
+        FactorSet& set = p.reduceMeanAngles ? t.reduced : t.unreduced;
+        IndexedPlanet& out = t.planets[k];
+        out.reduceMeanAngles = p.reduceMeanAngles;
+        out.reduceLongitudeCorrections = p.reduceLongitudeCorrections;
+        out.dL = IndexSeries(p.dL, set);
+        out.B = IndexSeries(p.B, set);
+        out.de = IndexSeries(p.de, set);
+        out.da = IndexSeries(p.da, set);
+        out.dl = IndexSeries(p.dl, set);
+        out.db = IndexSeries(p.db, set);
+        out.dr = IndexSeries(p.dr, set);
+    }
+    return t;
+}
+
+const IndexedTables& Tables() {
+    static const IndexedTables tables = IndexAll();
+    return tables;
+}
+
+double Sum(const IndexedSeries& s, const double* v, double nu) {
+    double sum = 0;
+    for (const IndexedRow& r : s.rows)
+        sum += (r.c0 + r.c1 * nu + r.c2 * nu * nu) * v[r.first] * v[r.second];
     return sum * s.unit;
 }
 
-const PlanetTables* TablesOf(int planet) {
-    switch (planet) {
-    case 6:
-        return &kJupiter;
-    case 7:
-        return &kSaturn;
-    case 8:
-        return &kUranus;
-    case 9:
-        return &kNeptune;
-    default:
-        return nullptr;
-    }
+void FillFactors(const FactorSet& set, double T, bool reduced, double* values) {
+    const Angles a = MeanAngles(T, reduced);
+    for (size_t i = 0; i < set.factors.size(); ++i) values[i] = FactorValue(set.factors[i], a);
 }
 
 } // namespace
 } // namespace perturbation
 
-PerturbationResult OuterPerturbations(int planet, double T, double e0) {
+PerturbationArguments::PerturbationArguments(double T) : T_(T) {
+    using namespace perturbation;
+    const IndexedTables& t = Tables();
+    FillFactors(t.unreduced, T, false, unreduced_.data());
+    FillFactors(t.reduced, T, true, reduced_.data());
+}
+
+const double* PerturbationArguments::Factors(bool reducedAngles) const {
+    return reducedAngles ? reduced_.data() : unreduced_.data();
+}
+
+PerturbationResult OuterPerturbations(int planet, const PerturbationArguments& args, double e0) {
     using namespace perturbation;
     PerturbationResult out;
-    const PlanetTables* t = TablesOf(planet);
-    if (!t) return out;
-    const double nu = T / 5 + 0.1;
-    const Angles a = MeanAngles(T, t->reduceMeanAngles);
-    out.dL = Sum(t->dL, a, nu);
-    out.dM = out.dL - Sum(t->B, a, nu) / e0;
-    out.de = Sum(t->de, a, nu);
-    out.da = Sum(t->da, a, nu);
-    out.dl = Sum(t->dl, a, nu);
-    out.db = Sum(t->db, a, nu);
-    out.dr = Sum(t->dr, a, nu);
-    if (t->reduceLongitudeCorrections) {
+    if (planet < 6 || planet > 9) return out;
+    const IndexedPlanet& t = Tables().planets[planet - 6];
+    const double* v = args.Factors(t.reduceMeanAngles);
+    const double nu = args.T() / 5 + 0.1;
+    out.dL = Sum(t.dL, v, nu);
+    out.dM = out.dL - Sum(t.B, v, nu) / e0;
+    out.de = Sum(t.de, v, nu);
+    out.da = Sum(t.da, v, nu);
+    out.dl = Sum(t.dl, v, nu);
+    out.db = Sum(t.db, v, nu);
+    out.dr = Sum(t.dr, v, nu);
+    if (t.reduceLongitudeCorrections) {
         out.dL = NormalizeDegrees(out.dL);
         out.dM = NormalizeDegrees(out.dM);
     }
     return out;
+}
+
+PerturbationResult OuterPerturbations(int planet, double T, double e0) {
+    if (planet < 6 || planet > 9) return {};
+    return OuterPerturbations(planet, PerturbationArguments(T), e0);
 }
 
 } // namespace omvera

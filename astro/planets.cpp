@@ -75,14 +75,13 @@ struct OrbitInput {
     double dl, db, dr;
 };
 
-double PlanetFromElements(const OrbitInput& o, double T) {
+double PlanetFromElements(const OrbitInput& o, const SunPlace& sun) {
     const KeplerSolution k = SolveKepler(o.M / kDegreesPerRadian, o.e);
     const double u = NormalizeDegrees(o.L + k.v - o.M - o.N);
     const double l = NormalizeDegrees(
         o.N + Atan2Positive(CosDeg(o.i) * SinDeg(u), CosDeg(u)) * kDegreesPerRadian + o.dl);
     const double b = ArcSin(SinDeg(u) * SinDeg(o.i)) * kDegreesPerRadian + o.db;
     const double r = o.a * (1 - o.e * o.e) / (1 + o.e * CosDeg(k.v)) + o.dr;
-    const SunPlace sun = SunPosition(T);
     const double rc = r * CosDeg(b);
     const double y = rc * SinDeg(l - sun.trueLongitude);
     const double x = rc * CosDeg(l - sun.trueLongitude) + sun.distance;
@@ -93,6 +92,13 @@ double PlanetFromElements(const OrbitInput& o, double T) {
 
 double PlanetLongitude(int body, double T) {
     if (body < 3 || body > 9) return 0;
+    if (body < 6) return PlanetLongitude(body, SunPosition(T), PerturbationArguments::None(T));
+    return PlanetLongitude(body, SunPosition(T), PerturbationArguments(T));
+}
+
+double PlanetLongitude(int body, const SunPlace& sun, const PerturbationArguments& args) {
+    if (body < 3 || body > 9) return 0;
+    const double T = args.T();
     const MeanElements& m = kMeanElements[body - 3];
     OrbitInput o{};
     o.L = NormalizeDegrees(m.L.At(T));
@@ -102,7 +108,7 @@ double PlanetLongitude(int body, double T) {
     o.e = m.e.At(T);
     o.a = m.a;
     if (body >= 6) {
-        const PerturbationResult p = OuterPerturbations(body, T, o.e);
+        const PerturbationResult p = OuterPerturbations(body, args, o.e);
         o.L += p.dL;
         o.M += p.dM;
         o.e += p.de;
@@ -111,7 +117,7 @@ double PlanetLongitude(int body, double T) {
         o.db = p.db;
         o.dr = p.dr;
     }
-    return PlanetFromElements(o, T);
+    return PlanetFromElements(o, sun);
 }
 
 } // namespace omvera

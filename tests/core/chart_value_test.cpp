@@ -92,3 +92,24 @@ TEST(Names, KeyStringsAreExactlyAsTheTextFilesCarryThem) {
     EXPECT_EQ(BodyCode(16), "16");
     EXPECT_EQ(HouseCode(3), "h03");
 }
+
+// The minute field reaches 60, so 23:60 folds into the next whole day. Folding a moment
+// that is already folded must leave it there: every body of a chart, the Moon's nodes and
+// the daily motions all belong to that one day (the bodies used to drift a day per body).
+TEST(ComputeChart, TwentyThreeSixtyComputesEveryBodyOnTheNextDay) {
+    State s;
+    s.ID1.SetMonthIndex(4);
+    s.ID1.SpinEdit2.SetValue(10);
+    s.ID1.SpinEdit3.SetValue(23);
+    s.ID1.SpinEdit4.SetValue(60);
+    ReadChartInput(s, 1);
+    ComputeAllBodies(s);
+    EXPECT_EQ(s.moment.day, 11);
+    State next;
+    next.ID1.SetMonthIndex(4);
+    next.ID1.SpinEdit2.SetValue(11);
+    next.ID1.SpinEdit3.SetValue(0);
+    next.ID1.SpinEdit4.SetValue(0);
+    const Chart chart = ComputeChart(MomentOf(next.ID1), HouseSystem::Placidus);
+    for (int n = 1; n <= 16; ++n) EXPECT_EQ(s.BodyPositions[n], chart.bodies[n]) << n;
+}
