@@ -1,8 +1,6 @@
 #pragma once
 // Where report output goes: a sequence of added lines (UTF-8). The GUI's text view, the
 // command-line tools and the tests each provide one.
-#include "app/main_window_model.h"
-
 #include <string>
 #include <vector>
 
@@ -20,10 +18,10 @@ class VectorLineSink : public LineSink {
     std::vector<std::string> lines;
 };
 
-// Appends to the lines of the main window's text view RichEdit1.
-class RichEdit1Sink : public LineSink {
+// Appends to a list of lines kept elsewhere (the text view RichEdit1's lines).
+class AppendingLineSink : public LineSink {
   public:
-    explicit RichEdit1Sink(MainWindowModel& form) : lines_(form.RichEdit1Lines) {}
+    explicit AppendingLineSink(std::vector<std::string>& lines) : lines_(lines) {}
     void AddLine(const std::string& utf8) override { lines_.push_back(utf8); }
 
   private:

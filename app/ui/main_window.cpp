@@ -2,6 +2,7 @@
 
 #include "app/chart_commands.h"
 #include "app/main_window_model.h"
+#include "app/report_commands.h"
 #include "app/shell_commands.h"
 #include "app/state.h"
 #include "app/ui/application.h"
@@ -72,7 +73,8 @@ TForm1::TForm1(Application& app) : QMainWindow(nullptr), app_(app) {
     RichEdit1->setObjectName("RichEdit1");
     RichEdit1->setReadOnly(true);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    // Report paragraphs wrap at the view's width; the lines themselves stay as added.
+    RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     QFont courier("Courier");
     courier.setStyleHint(QFont::Monospace);
     courier.setPixelSize(15);
@@ -347,7 +349,9 @@ void TForm1::Button2Click() {
 void TForm1::Button3Click() {
     Chart(&omvera::Button3Click);
 }
-void TForm1::Button4Click() {}
+void TForm1::Button4Click() {
+    Chart([](State& s, ChartCanvases& c) { omvera::Button4Click(s, c); });
+}
 void TForm1::Button5Click() {
     Chart(&omvera::Button5Click);
 }

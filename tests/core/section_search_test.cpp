@@ -1,5 +1,5 @@
-#include "base/errors.h"
 #include "app/state.h"
+#include "base/errors.h"
 #include "base/text_file.h"
 #include "reports/line_cipher.h"
 #include "reports/section_search.h"
@@ -188,7 +188,7 @@ TEST_F(SectionSearch, AKeyThatNoWindows1251LineCanHoldMatchesNothing) {
 
 TEST_F(SectionSearch, AMissingFileFailsNamingItAndKeepsEarlierLines) {
     State state;
-    RichEdit1Sink sink(state.Form1);
+    AppendingLineSink sink(state.Form1.RichEdit1Lines);
     sink.AddLine("Описание карты гороскопа   ");
     const std::string missing = (dir_ / "PLZODIAC.txt").string();
     try {

@@ -1,0 +1,24 @@
+#pragma once
+// "Интерпретация": the report driver. It clears the text view, shows it with the buttons
+// "Карта" and "Текст", and prints the report of the chart kind the last chart command set.
+#include "reports/report.h"
+
+#include <vector>
+
+namespace omvera {
+
+struct ChartCanvases;
+struct State;
+
+// Kinds whose reports are not built yet leave the view with the driver's own work only. A
+// failing search throws Error naming its file; every line added before stays in the view.
+// When `searches` is given, every section search is recorded there in the order run.
+void Button4Click(State& state, ChartCanvases& canvases,
+                  std::vector<SearchRecord>* searches = nullptr);
+
+// The radix as every report reads it from TID1, TDOM and the orbs; leaves the state's chart
+// arrays holding it (the chart moment with the clock time folded into the day, the bodies),
+// as the report's own computations do, and adds the house-system warning when there is one.
+ReportInputs RadixInputs(State& state);
+
+} // namespace omvera
