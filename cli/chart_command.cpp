@@ -1,11 +1,12 @@
 // omvera-cli chart: one chart through the same path as the chart commands of the main
 // window: the values go into the first chart form's fields, ReadChartInput(1) loads the chart
 // moment, ComputeBody 1..16 and ComputeHouses(1, letter) compute it.
-#include "base/numbers.h"
 #include "app/state.h"
 #include "astro/engine.h"
+#include "base/numbers.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
+#include "cli/json.h"
 
 #include <array>
 #include <cmath>
@@ -40,23 +41,6 @@ std::string Number17(double x) {
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.17g", x);
     return buf;
-}
-
-std::string JsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
 }
 
 // The text padded with blanks to `width` characters (UTF-8 letters count once).

@@ -1,7 +1,7 @@
 #include "cli/chart_options.h"
 
-#include "base/numbers.h"
 #include "app/state.h"
+#include "base/numbers.h"
 #include "input/settings_forms.h"
 
 #include <algorithm>
@@ -65,7 +65,8 @@ const char* const kChartOptionsHelp =
 
 ChartOptions ParseChartOptions(const Args& args, const std::string& command,
                                const std::vector<std::string>& valueOptions,
-                               const std::vector<std::string>& flagOptions) {
+                               const std::vector<std::string>& flagOptions,
+                               const std::vector<std::string>& repeatableOptions) {
     const std::string p = command + ": ";
     ChartOptions out;
     std::optional<std::string> date, time, lat, lon, houses;
@@ -77,6 +78,11 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
         }
         if (Contains(flagOptions, a)) {
             out.flags.insert(a);
+            continue;
+        }
+        if (Contains(repeatableOptions, a)) {
+            if (i + 1 >= args.size()) throw UsageError(p + a + " needs a value");
+            out.repeated.emplace_back(a, args[++i]);
             continue;
         }
         std::optional<std::string>* target = nullptr;

@@ -1,7 +1,7 @@
 // omvera-cli solar and lunar: the return searches of the second chart form, run through the
 // same form model as its buttons "Расчет Cоляра" and "Расчет Лунара".
-#include "base/errors.h"
 #include "app/state.h"
+#include "base/errors.h"
 #include "cli/second_chart_options.h"
 #include "input/return_search.h"
 #include "input/second_chart.h"
