@@ -3,6 +3,8 @@
 #include "astro/names.h"
 #include "base/numbers.h"
 
+#include <algorithm>
+
 namespace omvera {
 namespace {
 
@@ -137,6 +139,92 @@ void NatalReport(ReportContext& ctx, const ReportInputs& in, bool child, const s
     ctx.Add("  ");
     ctx.CopyFile("\\Dann\\Radix\\Begin.TXT");
     RunGroups(ctx, in, NatalGroups(child));
+}
+
+} // namespace omvera
+
+namespace omvera {
+namespace {
+
+// The orbs the planets dialog starts with (its "Радикс" column), by point.
+constexpr std::array<double, 19> kDesignOrbs = {0, 10, 10,  6,   6,   5,   3,   3, 2, 2,
+                                                1, 1,  0.5, 0.5, 0.5, 0.5, 0.5, 5, 5};
+
+// The largest separation two points ever reach: Mercury stays within 28 degrees of the Sun,
+// Venus within 48, the two within 76 of each other; the nodes are always exactly opposed.
+bool SkyAllows(int i, int j, double angle, double orb) {
+    const int a = std::min(i, j), b = std::max(i, j);
+    if (a == 13 && b == 14) return angle == 180;
+    double maxSeparation = 180;
+    if (a == 1 && b == 3) maxSeparation = 28;
+    if (a == 1 && b == 4) maxSeparation = 48;
+    if (a == 3 && b == 4) maxSeparation = 76;
+    return angle - orb < maxSeparation;
+}
+
+ReportInputs AllAt(double longitude) {
+    ReportInputs in;
+    in.first.bodies.fill(longitude);
+    in.first.cusps.fill(longitude);
+    in.orbs = kDesignOrbs;
+    return in;
+}
+
+void Append(std::vector<SectionKey>& to, const std::vector<SectionKey>& keys) {
+    for (const auto& k : keys)
+        if (std::find(to.begin(), to.end(), k) == to.end()) to.push_back(k);
+}
+
+int PointOf(const std::string& name) {
+    for (int p = 1; p <= 18; ++p)
+        if (name == AspectPointName(p)) return p;
+    return 0;
+}
+
+} // namespace
+
+std::vector<FileKeys> PossibleNatalKeys(bool child) {
+    std::vector<SectionKey> signs, houses, houseSigns, rulerSigns, rulerHouses, aspects;
+    for (int s = 0; s < 12; ++s) Append(signs, PlanetsInSignsKeys(AllAt(30 * s + 15)));
+
+    for (int h = 0; h < 12; ++h) {
+        ReportInputs in = AllAt(30 * h + 15);
+        for (int c = 1; c <= 12; ++c) in.first.cusps[c] = 30 * (c - 1);
+        Append(houses, PlanetsInHousesKeys(in));
+        Append(rulerHouses, RulersInHousesKeys(in));
+    }
+    for (int rotation = 0; rotation < 12; ++rotation) {
+        for (int s = 0; s < 12; ++s) {
+            ReportInputs in = AllAt(30 * s + 15);
+            for (int c = 1; c <= 12; ++c) in.first.cusps[c] = 30 * ((c - 1 + rotation) % 12) + 15;
+            Append(houseSigns, HousesInSignsKeys(in));
+            Append(rulerSigns, RulersInSignsKeys(in));
+        }
+    }
+    for (const AspectKey& a : NatalAspects) {
+        for (int i = 1; i <= 18; ++i) {
+            ReportInputs in = AllAt(a.angle);
+            if (i <= 16)
+                in.first.bodies[i] = 0;
+            else
+                in.first.cusps[i == 17 ? 1 : 10] = 0;
+            for (const SectionKey& k : NatalAspectKeys(in)) {
+                const int p = PointOf(k[0]), q = PointOf(k[2]);
+                double angle = 0;
+                for (const AspectKey& b : NatalAspects)
+                    if (k[1] == b.key) angle = b.angle;
+                if (SkyAllows(p, q, angle, (kDesignOrbs[p] + kDesignOrbs[q]) / 2))
+                    Append(aspects, {k});
+            }
+        }
+    }
+    if (child)
+        return {{"\\Dann\\Radix\\Kinder\\KinderPlZn.txt", signs},
+                {"\\Dann\\Radix\\Kinder\\KinderAsc.txt", houseSigns},
+                {"\\Dann\\Radix\\Kinder\\KinderAspect.txt", aspects}};
+    return {{"\\Dann\\Radix\\PLZODIAC.txt", signs},     {"\\Dann\\Radix\\PLDoma.txt", houses},
+            {"\\Dann\\Radix\\DomZod.txt", houseSigns},  {"\\Dann\\Radix\\Hozzod.txt", rulerSigns},
+            {"\\Dann\\Radix\\HozDom.txt", rulerHouses}, {"\\Dann\\Radix\\aspec.txt", aspects}};
 }
 
 } // namespace omvera

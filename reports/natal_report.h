@@ -2,6 +2,7 @@
 // The natal report ("Радикс" and "Радикс детский"): the heading, the introduction Begin.TXT
 // and the groups of sections for the points in signs and houses, the houses in signs, the
 // house rulers and the aspects.
+#include "reports/coverage_keys.h"
 #include "reports/report.h"
 
 #include <span>
@@ -29,5 +30,12 @@ std::span<const ReportGroup> NatalGroups(bool child);
 // The whole report after the driver's own work: heading with the person's name, Begin.TXT,
 // the groups.
 void NatalReport(ReportContext& ctx, const ReportInputs& in, bool child, const std::string& name);
+
+// Every key the natal groups can build for a real chart, per file (the adult or the child
+// files): the same key builders run over charts made to put every point in every sign and
+// house and every pair of points at every aspect, less what the sky never shows (Mercury
+// and Venus near the Sun and each other, the nodes always opposed) with the planets
+// dialog's design orbs.
+std::vector<FileKeys> PossibleNatalKeys(bool child);
 
 } // namespace omvera

@@ -1,6 +1,6 @@
 # Installs the Debian packages the build, the program and the tests need, when missing.
 # Sourced by setup-and-run.sh and setup-and-test.sh.
-OMVERA_PACKAGES="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+OMVERA_PACKAGES="cmake ninja-build g++ python3 hunspell hunspell-ru qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth xdotool imagemagick libswe-dev"
 
 omvera_install_packages() {

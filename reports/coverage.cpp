@@ -1,0 +1,73 @@
+#include "reports/coverage.h"
+
+#include "base/data_path.h"
+#include "base/errors.h"
+#include "reports/natal_report.h"
+#include "reports/text_files.h"
+
+#include <array>
+#include <filesystem>
+
+namespace omvera {
+namespace {
+
+std::vector<FileKeys> AdultNatal() {
+    return PossibleNatalKeys(false);
+}
+std::vector<FileKeys> ChildNatal() {
+    return PossibleNatalKeys(true);
+}
+
+const std::array<TextFamily, 2> kFamilies{{
+    {"natal", AdultNatal},
+    {"child", ChildNatal},
+}};
+
+} // namespace
+
+std::span<const TextFamily> TextFamilies() {
+    return kFamilies;
+}
+
+bool HeaderMatches(std::string_view header, const SectionKey& key, char marker) {
+    if (header.find(marker) == std::string_view::npos) return false;
+    for (const std::string& part : key)
+        if (header.find(part) == std::string_view::npos) return false;
+    return true;
+}
+
+std::vector<FileCoverage> FamilyCoverage(const std::string& programFolder,
+                                         std::string_view family) {
+    const TextFamily* found = nullptr;
+    for (const TextFamily& f : kFamilies)
+        if (family == f.name) found = &f;
+    if (!found) throw Error("Неизвестное семейство текстов: " + std::string(family));
+
+    std::vector<FileCoverage> out;
+    for (const FileKeys& fk : found->possible()) {
+        FileCoverage c;
+        c.file = fk.file;
+        c.possible = fk.keys.size();
+        const TextFile& tf = TextFileOf(fk.file);
+        const std::string path = DataPath(programFolder, fk.file);
+        std::vector<std::string> headers;
+        c.exists = std::filesystem::is_regular_file(path);
+        if (c.exists)
+            headers =
+                ListSectionHeaders(path, tf.cipherKey ? StoredForm::Enciphered : StoredForm::Plain,
+                                   tf.cipherKey ? tf.cipherKey : "", tf.marker);
+        std::vector<bool> reached(headers.size(), false);
+        for (const SectionKey& key : fk.keys) {
+            bool any = false;
+            for (size_t h = 0; h < headers.size(); ++h)
+                if (HeaderMatches(headers[h], key, tf.marker)) any = reached[h] = true;
+            if (!any) c.missing.push_back(key);
+        }
+        for (size_t h = 0; h < headers.size(); ++h)
+            if (!reached[h]) c.unreachable.push_back(headers[h]);
+        out.push_back(std::move(c));
+    }
+    return out;
+}
+
+} // namespace omvera
