@@ -14,8 +14,15 @@ import sys
 
 
 def wrap(text, width):
-    lines, current = [], ""
+    # A dash never starts a line: it travels with the word before it.
+    words = []
     for word in text.split():
+        if word == "—" and words:
+            words[-1] += " —"
+        else:
+            words.append(word)
+    lines, current = [], ""
+    for word in words:
         if current and len(current) + 1 + len(word) > width:
             lines.append(current)
             current = word
