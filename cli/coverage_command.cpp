@@ -61,9 +61,9 @@ int CoverageCommand(const Args& args, std::ostream& out, std::ostream& err) {
             continue;
         }
         if (a != "--family" && a != "--folder" && a != "--families")
-            throw UsageError("coverage: unknown option '" + a +
-                             "' (see omvera-cli coverage --help)");
-        if (i + 1 >= args.size()) throw UsageError("coverage: " + a + " needs a value");
+            throw UsageError("coverage: неизвестный параметр '" + a +
+                             "' (см. omvera-cli coverage --help)");
+        if (i + 1 >= args.size()) throw UsageError("coverage: у " + a + " нет значения");
         (a == "--family" ? family : a == "--folder" ? folder : familiesFile) = args[++i];
     }
     std::set<std::string> complete;

@@ -68,7 +68,7 @@ const ReportKind* FindKind(std::string_view name) {
 
 std::pair<int, std::string> RowAssignment(const std::string& text, const std::string& option) {
     const auto eq = text.find('=');
-    if (eq == std::string::npos) throw UsageError("report: " + option + " takes ROW=VALUE");
+    if (eq == std::string::npos) throw UsageError("report: " + option + " ждёт ROW=ЗНАЧЕНИЕ");
     const int row = ParseNumberOption(text.substr(0, eq), 1, 17, "report", option + " row");
     return {row, text.substr(eq + 1)};
 }
@@ -76,7 +76,7 @@ std::pair<int, std::string> RowAssignment(const std::string& text, const std::st
 void ApplySettings(State& s, const ChartOptions& o) {
     if (auto it = o.values.find("--name"); it != o.values.end()) s.ID1.Edit1 = it->second;
     if (auto it = o.values.find("--sex"); it != o.values.end()) {
-        if (it->second != "M" && it->second != "F") throw UsageError("report: --sex takes M or F");
+        if (it->second != "M" && it->second != "F") throw UsageError("report: --sex ждёт M или F");
         s.ID1.SetMan(it->second == "M");
     }
     if (auto it = o.values.find("--orbs"); it != o.values.end()) {
@@ -90,7 +90,7 @@ void ApplySettings(State& s, const ChartOptions& o) {
         else if (p == "synastry")
             ApplyOrbPreset(s.PlanUst, OrbPreset::Synastry);
         else
-            throw UsageError("report: unknown orb preset '" + p +
+            throw UsageError("report: неизвестный набор орбисов '" + p +
                              "' (radix, transit, directions, synastry)");
     }
     for (const auto& [option, value] : o.repeated) {
@@ -99,7 +99,7 @@ void ApplySettings(State& s, const ChartOptions& o) {
             s.PlanUst.Edit[row] = text;
         } else {
             if (text != "0" && text != "1")
-                throw UsageError("report: --include takes ROW=0 or ROW=1");
+                throw UsageError("report: --include ждёт ROW=0 или ROW=1");
             s.PlanUst.CheckBox[row] = text == "1";
         }
     }
@@ -170,7 +170,8 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     }
     const ReportKind* kind = FindKind(args[0]);
     if (!kind)
-        throw UsageError("report: unknown kind '" + args[0] + "' (see omvera-cli report --help)");
+        throw UsageError("report: неизвестный вид отчёта '" + args[0] +
+                         "' (см. omvera-cli report --help)");
     const Args rest(args.begin() + 1, args.end());
     const ChartOptions o =
         ParseChartOptions(rest, "report", {"--name", "--sex", "--orbs", "--aspects", "--folder"},
