@@ -84,12 +84,12 @@ const char* const kOptionsHelp =
     "  --include ROW=0|1  the row's inclusion switch (repeatable)\n"
     "  --aspects LIST   the aspect table's rows as texts, separated by ';' (\"0;60;90;120;180\")\n"
     "  --folder DIR     the program folder holding Dann (default: the current folder)\n"
+    "  --json           print {\"lines\": [...], \"searches\": [{\"file\", \"marker\", \"title\",\n"
+    "                   \"keys\"}...], \"warnings\": [...]}\n"
     "returns (solar, lunar):\n"
     "  --year Y, --month M, --place-lat TEXT, --place-lon TEXT\n"
     "                   as omvera-cli solar and lunar take them\n"
-    "  --pick N         (lunar) the found return to double-click, 1..3 (default 1)\n"
-    "  --json           print {\"lines\": [...], \"searches\": [{\"file\", \"marker\", \"title\",\n"
-    "                   \"keys\"}...], \"warnings\": [...]}\n";
+    "  --pick N         (lunar) the found return to double-click, 1..3 (default 1)\n";
 
 const ReportKind* FindKind(std::string_view name) {
     for (const ReportKind& k : kKinds)
