@@ -3,6 +3,7 @@
 #include "app/chart_kind.h"
 #include "app/state.h"
 #include "input/chart_form.h"
+#include "input/second_chart.h"
 #include "input/settings_forms.h"
 #include "reports/natal_report.h"
 
@@ -26,6 +27,36 @@ void LeaveChartInState(State& state, const Chart& chart) {
     }
 }
 
+// The solar progression's move of TID2's date one day on and back (hour and minute stay).
+// Where the move cannot come back to the same date (the year field clamps 2051 to 2050, a
+// typed 31 February comes back as 3 March), the form keeps the date it showed.
+void MoveReturnDateOnAndBack(ChartForm& form) {
+    const ChartForm before = form;
+    WriteDateToForm(form, FormMoment(form) + 1);
+    WriteDateToForm(form, FormMoment(form) - 1);
+    form.SpinEdit1 = before.SpinEdit1;
+    form.ComboBox1 = before.ComboBox1;
+    form.SpinEdit2 = before.SpinEdit2;
+}
+
+std::string SelectedMonthName(const ChartForm& form) {
+    const int m = form.ComboBox1;
+    return m >= 0 && m < static_cast<int>(kMonthNames.size()) ? kMonthNames[m] : "";
+}
+
+void ReturnHeading(State& state, ReportContext& ctx, ReturnKind kind) {
+    const ChartForm& f = state.ID2;
+    const std::string year = std::to_string(f.SpinEdit1.Value());
+    if (kind == ReturnKind::Solar) {
+        ctx.Add("Описание карты Солнечного возвращения  " + state.ID1.Edit1);
+        ctx.Add("На  " + year + " год");
+    } else {
+        ctx.Add("Лунар  " + state.ID1.Edit1);
+        ctx.Add("На  " + std::to_string(f.SpinEdit2.Value()) + " " + SelectedMonthName(f) + " " +
+                year);
+    }
+}
+
 } // namespace
 
 ReportInputs RadixInputs(State& state) {
@@ -33,6 +64,14 @@ ReportInputs RadixInputs(State& state) {
     in.first = ComputeChart(MomentOf(state.ID1), ChosenHouseSystem(state.Dom));
     in.orbs = state.PointOrbs;
     LeaveChartInState(state, in.first);
+    return in;
+}
+
+ReportInputs ReturnInputs(State& state, ReturnKind kind) {
+    ReportInputs in = RadixInputs(state);
+    in.second = ComputeChart(MomentOf(state.ID2), ChosenHouseSystem(state.Dom));
+    if (kind == ReturnKind::Solar) MoveReturnDateOnAndBack(state.ID2);
+    LeaveChartInState(state, in.second);
     return in;
 }
 
@@ -53,6 +92,14 @@ void Button4Click(State& state, ChartCanvases&, std::vector<SearchRecord>* searc
     case ChartKindId::RadixChild: {
         const bool child = CurrentChartKind(state) == ChartKindId::RadixChild;
         NatalReport(ctx, RadixInputs(state), child, state.ID1.Edit1);
+        break;
+    }
+    case ChartKindId::Solar:
+    case ChartKindId::Lunar: {
+        const ReturnKind kind =
+            CurrentChartKind(state) == ChartKindId::Solar ? ReturnKind::Solar : ReturnKind::Lunar;
+        ReturnHeading(state, ctx, kind);
+        ReturnReport(ctx, ReturnInputs(state, kind), kind);
         break;
     }
     default:

@@ -2,6 +2,7 @@
 // "Интерпретация": the report driver. It clears the text view, shows it with the buttons
 // "Карта" and "Текст", and prints the report of the chart kind the last chart command set.
 #include "reports/report.h"
+#include "reports/return_report.h"
 
 #include <vector>
 
@@ -20,5 +21,10 @@ void Button4Click(State& state, ChartCanvases& canvases,
 // arrays holding it (the chart moment with the clock time folded into the day, the bodies),
 // as the report's own computations do, and adds the house-system warning when there is one.
 ReportInputs RadixInputs(State& state);
+
+// The radix and the return chart of TID2, as the return reports read them. For the solar
+// return TID2's date is moved one day on for the progression and back; the form ends up
+// showing the return date it showed before. Leaves the state's arrays holding the return.
+ReportInputs ReturnInputs(State& state, ReturnKind kind);
 
 } // namespace omvera

@@ -97,6 +97,9 @@ const std::array<const char*, 13> RomanColonKeys = {
     "",      " I:",    " II:", " III:", " IV:", " V:",  " VI:",
     " VII:", " VIII:", " IX:", " X:",   " XI:", " XII:"};
 
+const std::array<AspectKey, 5> ProgressionAspects = {
+    {{0, "0"}, {60, "60"}, {90, "90"}, {120, "120"}, {180, "180"}}};
+
 const std::array<const char*, 17> MovingBodyTags = {
     "",        "[+SOL]",  "[+SEL]",  "[+MER]",    "[+VEN]",  "[+MARS]",
     "[+JUP]",  "[+SAT]",  "[+URAN]", "[+NEP]",    "[+PLUT]", "[+HIR]",

@@ -53,6 +53,9 @@ extern const std::array<const char*, 11> GenitiveNames;
 extern const std::array<const char*, 11> GenitiveColonNames;
 extern const std::array<const char*, 13> RomanHouseKeys;
 extern const std::array<const char*, 13> RomanColonKeys;
+// The solar return's progressed aspects: 0, 60, 90, 120, 180, each written in its shortest
+// form in the progression lines.
+extern const std::array<AspectKey, 5> ProgressionAspects;
 
 // Transit and directions files: tags of moving bodies 1..16 ("[+SOL]"), of radix points
 // 1..18 ("[SOL]" ... "[LILIT]", "[H1]", "[H10]"), of radix houses ("[H1]".."[H12]") and

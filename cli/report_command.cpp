@@ -33,9 +33,36 @@ void Child(State& s, ChartCanvases& c, const ChartOptions&) {
     N41Click(s, c);
 }
 
+// "Соляр", the return arrangement of TID2 filled, "Расчет Cоляра".
+void Solar(State& s, ChartCanvases& c, const ChartOptions& o) {
+    if (o.values.count("--pick"))
+        throw UsageError("report solar: --pick is only for lunar returns");
+    N22Click(s, c);
+    FillReturnOptions(s, o, "report solar", false);
+    SecondChartSolarReturn(s, c);
+}
+
+// "Лунар", the year and month filled, "Расчет Лунара", then a double-click on the found
+// return --pick chooses (the first by default).
+void Lunar(State& s, ChartCanvases& c, const ChartOptions& o) {
+    int pick = 1;
+    if (auto it = o.values.find("--pick"); it != o.values.end())
+        pick = ParseNumberOption(it->second, 1, 3, "report lunar", "--pick");
+    N23Click(s, c);
+    FillReturnOptions(s, o, "report lunar", true);
+    SecondChartLunarReturn(s, c);
+    if (pick > static_cast<int>(s.ID2.ListBox1.size()))
+        throw Error("Лунар номер " + std::to_string(pick) + " не найден: поиск нашёл " +
+                    std::to_string(s.ID2.ListBox1.size()));
+    s.ID2.ListBox1Index = pick - 1;
+    SecondChartLunarListDblClick(s, c);
+}
+
 const ReportKind kKinds[] = {
     {"natal", "the adult natal report (\"Взрослый\")", Natal},
     {"child", "the child's natal report (\"Детский\")", Child},
+    {"solar", "the solar return report (\"Соляр\"; --year, the return's place)", Solar},
+    {"lunar", "the lunar return report (\"Лунар\"; --year, --month, --pick)", Lunar},
 };
 
 const char* const kHelp =
@@ -58,7 +85,11 @@ const char* const kOptionsHelp =
     "  --aspects LIST   the aspect table's rows as texts, separated by ';' (\"0;60;90;120;180\")\n"
     "  --folder DIR     the program folder holding Dann (default: the current folder)\n"
     "  --json           print {\"lines\": [...], \"searches\": [{\"file\", \"marker\", \"title\",\n"
-    "                   \"keys\"}...], \"warnings\": [...]}\n";
+    "                   \"keys\"}...], \"warnings\": [...]}\n"
+    "returns (solar, lunar):\n"
+    "  --year Y, --month M, --place-lat TEXT, --place-lon TEXT\n"
+    "                   as omvera-cli solar and lunar take them\n"
+    "  --pick N         (lunar) the found return to double-click, 1..3 (default 1)\n";
 
 const ReportKind* FindKind(std::string_view name) {
     for (const ReportKind& k : kKinds)
@@ -173,9 +204,11 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
         throw UsageError("report: неизвестный вид отчёта '" + args[0] +
                          "' (см. omvera-cli report --help)");
     const Args rest(args.begin() + 1, args.end());
+    std::vector<std::string> valueOptions = {"--name", "--sex", "--orbs", "--aspects", "--folder"};
+    valueOptions.insert(valueOptions.end(), kReturnOptions.begin(), kReturnOptions.end());
+    valueOptions.push_back("--pick");
     const ChartOptions o =
-        ParseChartOptions(rest, "report", {"--name", "--sex", "--orbs", "--aspects", "--folder"},
-                          {"--json"}, {"--orb", "--include"});
+        ParseChartOptions(rest, "report", valueOptions, {"--json"}, {"--orb", "--include"});
     if (o.help) return ReportCommand({"--help"}, out, err);
 
     State s;
