@@ -8,6 +8,7 @@
 #include "base/errors.h"
 #include "cli/chart_options.h"
 #include "cli/json.h"
+#include "cli/report_settings.h"
 #include "cli/second_chart_options.h"
 #include "drawing/recording_canvas.h"
 #include "input/settings_forms.h"
@@ -33,9 +34,25 @@ void Child(State& s, ChartCanvases& c, const ChartOptions&) {
     N41Click(s, c);
 }
 
+// The transit kinds: the chart command, TID2 filled with the transit moment, then
+// "Добавить в карту".
+void Transit(State& s, ChartCanvases& c, const ChartOptions& o) {
+    N13Click(s, c);
+    FillPartnerOptions(s, o, "report");
+    SecondChartAddToChart(s, c);
+}
+
+void Medical(State& s, ChartCanvases& c, const ChartOptions& o) {
+    N14Click(s, c);
+    FillPartnerOptions(s, o, "report");
+    SecondChartAddToChart(s, c);
+}
+
 const ReportKind kKinds[] = {
     {"natal", "the adult natal report (\"Взрослый\")", Natal},
     {"child", "the child's natal report (\"Детский\")", Child},
+    {"transit", "the classical transit report (\"Классический\"; --date2 --time2)", Transit},
+    {"medical", "the medical transit report (\"Медицинский\"; --date2 --time2)", Medical},
 };
 
 const char* const kHelp =
@@ -165,16 +182,19 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         out << kHelp;
         for (const ReportKind& k : kKinds) out << "  " << k.name << "  " << k.summary << "\n";
-        out << "\n" << kChartOptionsHelp << kOptionsHelp;
+        out << "\n"
+            << kChartOptionsHelp << kOptionsHelp << "second chart (transit, medical):\n"
+            << kPartnerOptionsHelp;
         return 0;
     }
     const ReportKind* kind = FindKind(args[0]);
     if (!kind)
         throw UsageError("report: unknown kind '" + args[0] + "' (see omvera-cli report --help)");
     const Args rest(args.begin() + 1, args.end());
+    std::vector<std::string> valueOptions = {"--name", "--sex", "--orbs", "--aspects", "--folder"};
+    valueOptions.insert(valueOptions.end(), kPartnerOptions.begin(), kPartnerOptions.end());
     const ChartOptions o =
-        ParseChartOptions(rest, "report", {"--name", "--sex", "--orbs", "--aspects", "--folder"},
-                          {"--json"}, {"--orb", "--include"});
+        ParseChartOptions(rest, "report", valueOptions, {"--json"}, {"--orb", "--include"});
     if (o.help) return ReportCommand({"--help"}, out, err);
 
     State s;
@@ -206,4 +226,8 @@ const CommandRegistration kReport("report", "print the interpretation report of 
                                   ReportCommand);
 
 } // namespace
+
+void ApplyReportSettings(State& state, const ChartOptions& options) {
+    ApplySettings(state, options);
+}
 } // namespace omvera::cli
