@@ -2,6 +2,8 @@
 
 #include "app/chart_kind.h"
 #include "app/state.h"
+#include "app/transit_commands.h"
+#include "astro/names.h"
 #include "input/chart_form.h"
 #include "input/second_chart.h"
 #include "input/settings_forms.h"
@@ -100,6 +102,18 @@ void Button4Click(State& state, ChartCanvases&, std::vector<SearchRecord>* searc
             CurrentChartKind(state) == ChartKindId::Solar ? ReturnKind::Solar : ReturnKind::Lunar;
         ReturnHeading(state, ctx, kind);
         ReturnReport(ctx, ReturnInputs(state, kind), kind);
+        break;
+    }
+    case ChartKindId::Transit:
+    case ChartKindId::TransitMedical: {
+        const SecondChartForm& f = state.ID2;
+        const int day = f.SpinEdit2.Value(), month = f.Month(), year = f.SpinEdit1.Value();
+        const std::string monthName = month >= 1 && month <= 12 ? kMonthNames[month - 1] : "";
+        ctx.Add("Транзит  " + state.ID1.Edit1);
+        ctx.Add("На  " + std::to_string(day) + " " + monthName + " " + std::to_string(year) + " " +
+                WeekdayName(day, month, year));
+        ctx.Add({"  ", "  ", "  "});
+        RunTransitReport(state, ctx, CurrentChartKind(state) == ChartKindId::TransitMedical);
         break;
     }
     default:

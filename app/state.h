@@ -6,6 +6,7 @@
 #include "app/main_window_model.h"
 #include "aspects/aspect_settings.h"
 #include "astro/chart_moment.h"
+#include "calendars/calendar_form.h"
 #include "drawing/drawing_state.h"
 #include "input/chart_form.h"
 #include "input/person_database.h"
@@ -61,6 +62,12 @@ struct State {
     std::array<double, 19> PointOrbs{};
     char DecimalSeparator = '.';
 
+    // The radix house of each transiting body 1..16 that made an aspect in the last transit
+    // aspect list, else 0 (slots up to 30).
+    std::array<int, 31> TransitHouseMarks{};
+    // The dates of TKalendar's last "Расчет ".
+    KalendarDates CalendarDates;
+
     // Glyph pictures and the wheel centre.
     DrawingState Drawing;
 
@@ -73,6 +80,7 @@ struct State {
     HouseSystemForm Dom;
     ScanStepForm Hsk;
     AspectSettingsForm AspUst;
+    KalendarForm Kalendar;
     ViewWindowsModel Views;
 };
 

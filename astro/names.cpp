@@ -156,4 +156,16 @@ std::string HouseCode(int h) {
 const std::array<const char*, 7> WeekdayNames = {"суббота", "воскресенье", "понедельник", "вторник",
                                                  "среда",   "четверг",     "пятница"};
 
+const char* WeekdayName(double d, double m, double y) {
+    const auto Int = [](double x) { return std::trunc(x); };
+    double n = 365 * y + d + 31 * (m - 1);
+    if (m > 2)
+        n = n - Int(0.4 * m + 2.3) + Int(y / 4) - Int((Int(y / 100) + 1) * 0.75);
+    else
+        n = n + Int((y - 1) / 4) - Int(Int((y - 1) / 100 + 1) * 3 / 4);
+    if (!(n >= 0 && n < 1e15)) return "";
+    const double w = std::trunc(n - Int(n / 7) * 7);
+    return w >= 0 && w < 7 ? WeekdayNames[static_cast<int>(w)] : "";
+}
+
 } // namespace omvera

@@ -78,5 +78,10 @@ std::string HouseCode(int h);
 
 // Weekday names, index 0 Saturday.
 extern const std::array<const char*, 7> WeekdayNames;
+// The weekday of a Gregorian date by the program's day count (Int = truncation toward zero):
+// N = 365y + d + 31(m - 1), then for m > 2: N - Int(0.4m + 2.3) + Int(y / 4)
+// - Int((Int(y / 100) + 1) * 0.75), else N + Int((y - 1) / 4) - Int(Int((y - 1) / 100 + 1) * 3 /
+// 4); the name of N mod 7. A day count that is not a finite positive number gives "".
+const char* WeekdayName(double day, double month, double year);
 
 } // namespace omvera

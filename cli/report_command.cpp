@@ -8,6 +8,7 @@
 #include "base/errors.h"
 #include "cli/chart_options.h"
 #include "cli/json.h"
+#include "cli/report_settings.h"
 #include "cli/second_chart_options.h"
 #include "drawing/recording_canvas.h"
 #include "input/settings_forms.h"
@@ -58,11 +59,27 @@ void Lunar(State& s, ChartCanvases& c, const ChartOptions& o) {
     SecondChartLunarListDblClick(s, c);
 }
 
+// The transit kinds: the chart command, TID2 filled with the transit moment, then
+// "Добавить в карту".
+void Transit(State& s, ChartCanvases& c, const ChartOptions& o) {
+    N13Click(s, c);
+    FillPartnerOptions(s, o, "report");
+    SecondChartAddToChart(s, c);
+}
+
+void Medical(State& s, ChartCanvases& c, const ChartOptions& o) {
+    N14Click(s, c);
+    FillPartnerOptions(s, o, "report");
+    SecondChartAddToChart(s, c);
+}
+
 const ReportKind kKinds[] = {
     {"natal", "the adult natal report (\"Взрослый\")", Natal},
     {"child", "the child's natal report (\"Детский\")", Child},
     {"solar", "the solar return report (\"Соляр\"; --year, the return's place)", Solar},
     {"lunar", "the lunar return report (\"Лунар\"; --year, --month, --pick)", Lunar},
+    {"transit", "the classical transit report (\"Классический\"; --date2 --time2)", Transit},
+    {"medical", "the medical transit report (\"Медицинский\"; --date2 --time2)", Medical},
 };
 
 const char* const kHelp =
@@ -196,7 +213,9 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         out << kHelp;
         for (const ReportKind& k : kKinds) out << "  " << k.name << "  " << k.summary << "\n";
-        out << "\n" << kChartOptionsHelp << kOptionsHelp;
+        out << "\n"
+            << kChartOptionsHelp << kOptionsHelp << "second chart (transit, medical):\n"
+            << kPartnerOptionsHelp;
         return 0;
     }
     const ReportKind* kind = FindKind(args[0]);
@@ -207,6 +226,7 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> valueOptions = {"--name", "--sex", "--orbs", "--aspects", "--folder"};
     valueOptions.insert(valueOptions.end(), kReturnOptions.begin(), kReturnOptions.end());
     valueOptions.push_back("--pick");
+    valueOptions.insert(valueOptions.end(), kPartnerOptions.begin(), kPartnerOptions.end());
     const ChartOptions o =
         ParseChartOptions(rest, "report", valueOptions, {"--json"}, {"--orb", "--include"});
     if (o.help) return ReportCommand({"--help"}, out, err);
@@ -240,4 +260,8 @@ const CommandRegistration kReport("report", "print the interpretation report of 
                                   ReportCommand);
 
 } // namespace
+
+void ApplyReportSettings(State& state, const ChartOptions& options) {
+    ApplySettings(state, options);
+}
 } // namespace omvera::cli
