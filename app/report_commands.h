@@ -21,4 +21,14 @@ void Button4Click(State& state, ChartCanvases& canvases,
 // as the report's own computations do, and adds the house-system warning when there is one.
 ReportInputs RadixInputs(State& state);
 
+// The two charts of the synastry reports: RefreshPoint 1..16 (the switches and orbs of the
+// planets dialog), chart 1 from TID1 and chart 2 from TID2 in TDOM's house system; leaves the
+// state's chart arrays holding chart 2, as the reports' last reading does.
+ReportInputs PartnerInputs(State& state);
+
+// The radix of the partner-waiting report with RefreshPoint 1..16 done; leaves the chart
+// moment at 31 December 2000 at the natal clock time and body slot 1 holding that day's Sun,
+// where the report's date scans end.
+ReportInputs WaitingInputs(State& state);
+
 } // namespace omvera
