@@ -28,9 +28,10 @@ struct ReportKind {
 // The partner's options only go with the synastry kinds that have a partner.
 void RefusePartner(const ChartOptions& o, const char* kind) {
     for (const std::string& name : kPartnerOptions)
-        if (o.values.count(name)) throw UsageError("report: " + name + " does not go with " + kind);
+        if (o.values.count(name))
+            throw UsageError("report: " + name + " не относится к отчёту " + kind);
     if (o.values.count("--sex2"))
-        throw UsageError(std::string("report: --sex2 does not go with ") + kind);
+        throw UsageError(std::string("report: --sex2 не относится к отчёту ") + kind);
 }
 
 void Natal(State& s, ChartCanvases& c, const ChartOptions& o) {
@@ -49,7 +50,7 @@ void WithPartner(State& s, ChartCanvases& c, const ChartOptions& o,
     command(s, c);
     FillPartnerOptions(s, o, "report");
     if (auto it = o.values.find("--sex2"); it != o.values.end()) {
-        if (it->second != "M" && it->second != "F") throw UsageError("report: --sex2 takes M or F");
+        if (it->second != "M" && it->second != "F") throw UsageError("report: --sex2 ждёт M или F");
         s.ID2.SetMan(it->second == "M");
     }
     SecondChartAddToChart(s, c);
