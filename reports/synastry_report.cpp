@@ -213,13 +213,15 @@ std::vector<SectionKey> OverEveryHouse(std::vector<SectionKey> (*keys)(const Rep
 std::vector<FileKeys> PossibleCompatibilityKeys(bool erotic) {
     std::vector<SectionKey> keys = OverEveryAngle(PartnerAspectKeys);
     Append(keys, OverEveryAngle([](const ReportInputs& in) {
-               // Cusps everywhere: my cusps and the partner's at the angle's place.
-               ReportInputs shifted = in;
-               shifted.first.cusps.fill(in.first.bodies[1]);
-               auto k = PartnerToMyCuspKeys(shifted);
-               ReportInputs mine = in;
-               mine.second.cusps.fill(in.second.bodies[1]);
-               Append(k, MyBodiesToPartnerCuspKeys(mine));
+               // All twelve of my cusps where my bodies stand, so every cusp meets every
+               // partner's body at the angle; then the partner's cusps where the partner's
+               // bodies stand, against my bodies.
+               ReportInputs myCusps = in;
+               myCusps.first.cusps.fill(in.first.bodies[1]);
+               auto k = PartnerToMyCuspKeys(myCusps);
+               ReportInputs partnersCusps = in;
+               partnersCusps.second.cusps.fill(in.second.bodies[1]);
+               Append(k, MyBodiesToPartnerCuspKeys(partnersCusps));
                return k;
            }));
     Append(keys, OverEveryHouse(PartnerInMyHousesKeys));
