@@ -3,11 +3,15 @@
 #include "app/chart_kind.h"
 #include "app/state.h"
 #include "app/transit_commands.h"
+#include "aspects/points.h"
+#include "astro/chart_moment.h"
 #include "astro/names.h"
 #include "input/chart_form.h"
 #include "input/second_chart.h"
 #include "input/settings_forms.h"
 #include "reports/natal_report.h"
+#include "reports/partner_waiting_report.h"
+#include "reports/synastry_report.h"
 
 #include <algorithm>
 
@@ -77,6 +81,43 @@ ReportInputs ReturnInputs(State& state, ReturnKind kind) {
     return in;
 }
 
+namespace {
+
+PointIncluded RefreshBodies(State& state) {
+    PointIncluded included{};
+    for (int n = 1; n <= 16; ++n) RefreshPoint(state, n, included);
+    return included;
+}
+
+} // namespace
+
+ReportInputs PartnerInputs(State& state) {
+    ReportInputs in;
+    in.included = RefreshBodies(state);
+    in.orbs = state.PointOrbs;
+    const HouseSystem system = ChosenHouseSystem(state.Dom);
+    in.first = ComputeChart(MomentOf(state.ID1), system);
+    in.second = ComputeChart(MomentOf(state.ID2), system);
+    LeaveChartInState(state, in.first);
+    LeaveChartInState(state, in.second);
+    return in;
+}
+
+ReportInputs WaitingInputs(State& state) {
+    const PointIncluded included = RefreshBodies(state);
+    ReportInputs in = RadixInputs(state);
+    in.included = included;
+    in.orbs = state.PointOrbs;
+    const ChartMoment natal = in.first.moment;
+    state.moment = natal;
+    state.moment.year = 2000;
+    state.moment.month = 12;
+    state.moment.day = 31;
+    FoldTimeIntoDay(state.moment);
+    state.BodyPositions[1] = ReferenceYearSun(12, 31, natal.hour, natal.minute);
+    return in;
+}
+
 void Button4Click(State& state, ChartCanvases&, std::vector<SearchRecord>* searches) {
     MainWindowModel& f = state.Form1;
     f.RichEdit1Lines.clear();
@@ -116,6 +157,22 @@ void Button4Click(State& state, ChartCanvases&, std::vector<SearchRecord>* searc
         RunTransitReport(state, ctx, CurrentChartKind(state) == ChartKindId::TransitMedical);
         break;
     }
+    case ChartKindId::SynastryPartnership:
+    case ChartKindId::Erotic: {
+        const bool erotic = CurrentChartKind(state) == ChartKindId::Erotic;
+        CompatibilityReport(ctx, PartnerInputs(state), erotic ? kEroticFile : kPartnershipFile,
+                            state.ID1.Edit1, state.ID2.Edit1);
+        break;
+    }
+    case ChartKindId::SynastryKarma: {
+        const PartnerSexes sexes{state.ID1.RadioButton1, state.ID1.RadioButton2,
+                                 state.ID2.RadioButton1, state.ID2.RadioButton2};
+        SynastryAnalysisReport(ctx, PartnerInputs(state), sexes, state.ID1.Edit1, state.ID2.Edit1);
+        break;
+    }
+    case ChartKindId::SynastryWaiting:
+        PartnerWaitingReport(ctx, WaitingInputs(state), state.ID1.RadioButton1, state.ID1.Edit1);
+        break;
     default:
         break; // no report of this kind
     }

@@ -26,5 +26,14 @@ ReportInputs RadixInputs(State& state);
 // return TID2's date is moved one day on for the progression and back; the form ends up
 // showing the return date it showed before. Leaves the state's arrays holding the return.
 ReportInputs ReturnInputs(State& state, ReturnKind kind);
+// The two charts of the synastry reports: RefreshPoint 1..16 (the switches and orbs of the
+// planets dialog), chart 1 from TID1 and chart 2 from TID2 in TDOM's house system; leaves the
+// state's chart arrays holding chart 2, as the reports' last reading does.
+ReportInputs PartnerInputs(State& state);
+
+// The radix of the partner-waiting report with RefreshPoint 1..16 done; leaves the chart
+// moment at 31 December 2000 at the natal clock time and body slot 1 holding that day's Sun,
+// where the report's date scans end.
+ReportInputs WaitingInputs(State& state);
 
 } // namespace omvera

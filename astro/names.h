@@ -76,6 +76,11 @@ extern const std::array<AspectKey, 6> SynastryAspects;
 std::string BodyCode(int n);
 std::string HouseCode(int h);
 
+// The partner-waiting report's date lists: the label that ends a line, by point 1..18, padded
+// with blanks ("Марс    " has 8 characters, "Asc      " 9, Saturn's label holds a tab).
+// Points 12..14 are named after the bodies compared: "Прозерпина", "Раху      ", "Кету      ".
+extern const std::array<const char*, 19> DateScanLabels;
+
 // Weekday names, index 0 Saturday.
 extern const std::array<const char*, 7> WeekdayNames;
 // The weekday of a Gregorian date by the program's day count (Int = truncation toward zero):

@@ -20,7 +20,7 @@ const char* const kHelp =
     "For every text file of a family (all families without --family) prints how many keys\n"
     "the report can build for a real chart, how many of them a section answers, the\n"
     "missing keys and the sections no key can reach.\n\n"
-    "  --family NAME    natal, child\n"
+    "  --family NAME    natal, child, partnership, erotic, karmic, waiting\n"
     "  --folder DIR     the program folder holding Dann (default: the current folder)\n"
     "  --families FILE  the list of text families (data/texts/families.txt); a family it\n"
     "                   marks \"complete\" must have every possible key answered, otherwise\n"

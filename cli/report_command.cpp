@@ -26,11 +26,22 @@ struct ReportKind {
     void (*prepare)(State& state, ChartCanvases& canvases, const ChartOptions& options);
 };
 
-void Natal(State& s, ChartCanvases& c, const ChartOptions&) {
+// The partner's options only go with the synastry kinds that have a partner.
+void RefusePartner(const ChartOptions& o, const char* kind) {
+    for (const std::string& name : kPartnerOptions)
+        if (o.values.count(name))
+            throw UsageError("report: " + name + " не относится к отчёту " + kind);
+    if (o.values.count("--sex2"))
+        throw UsageError(std::string("report: --sex2 не относится к отчёту ") + kind);
+}
+
+void Natal(State& s, ChartCanvases& c, const ChartOptions& o) {
+    RefusePartner(o, "natal");
     N40Click(s, c);
 }
 
-void Child(State& s, ChartCanvases& c, const ChartOptions&) {
+void Child(State& s, ChartCanvases& c, const ChartOptions& o) {
+    RefusePartner(o, "child");
     N41Click(s, c);
 }
 
@@ -73,6 +84,35 @@ void Medical(State& s, ChartCanvases& c, const ChartOptions& o) {
     SecondChartAddToChart(s, c);
 }
 
+// A synastry chart command, the partner's chart into TID2 and "Добавить в карту".
+void WithPartner(State& s, ChartCanvases& c, const ChartOptions& o,
+                 void (*command)(State&, ChartCanvases&)) {
+    command(s, c);
+    FillPartnerOptions(s, o, "report");
+    if (auto it = o.values.find("--sex2"); it != o.values.end()) {
+        if (it->second != "M" && it->second != "F") throw UsageError("report: --sex2 ждёт M или F");
+        s.ID2.SetMan(it->second == "M");
+    }
+    SecondChartAddToChart(s, c);
+}
+
+void Partnership(State& s, ChartCanvases& c, const ChartOptions& o) {
+    WithPartner(s, c, o, N39Click);
+}
+
+void Erotic(State& s, ChartCanvases& c, const ChartOptions& o) {
+    WithPartner(s, c, o, N38Click);
+}
+
+void Karmic(State& s, ChartCanvases& c, const ChartOptions& o) {
+    WithPartner(s, c, o, N37Click);
+}
+
+void Waiting(State& s, ChartCanvases& c, const ChartOptions& o) {
+    RefusePartner(o, "waiting");
+    N36Click(s, c);
+}
+
 const ReportKind kKinds[] = {
     {"natal", "the adult natal report (\"Взрослый\")", Natal},
     {"child", "the child's natal report (\"Детский\")", Child},
@@ -80,12 +120,19 @@ const ReportKind kKinds[] = {
     {"lunar", "the lunar return report (\"Лунар\"; --year, --month, --pick)", Lunar},
     {"transit", "the classical transit report (\"Классический\"; --date2 --time2)", Transit},
     {"medical", "the medical transit report (\"Медицинский\"; --date2 --time2)", Medical},
+    {"partnership", "the partnership synastry (\"Партнерство\"), with the partner options",
+     Partnership},
+    {"erotic", "the erotic synastry (\"Эротическая\"), with the partner options", Erotic},
+    {"karmic", "the karmic synastry analysis (\"Кармическая\"), with the partner options", Karmic},
+    {"waiting", "waiting for a partner (\"Ожидаем партнера\")", Waiting},
 };
 
 const char* const kHelp =
     "Usage: omvera-cli report KIND <chart options> [--name TEXT] [--sex M|F]\n"
-    "                         [settings] [--folder DIR] [--json]\n\n"
-    "Fills the first chart form from the options, runs the chart command of KIND and then\n"
+    "                         [settings] [partner] [--folder DIR] [--json]\n\n"
+    "Fills the first chart form from the options, runs the chart command of KIND (for\n"
+    "partnership, erotic and karmic also the second chart form from the partner options and\n"
+    "\"Добавить в карту\") and then\n"
     "\"Интерпретация\", and prints every line of the text view (UTF-8, one per line, blanks\n"
     "kept). A file that cannot be read ends the command with exit status 1 after the lines\n"
     "added before it have been printed.\n\n"
@@ -107,6 +154,9 @@ const char* const kOptionsHelp =
     "  --year Y, --month M, --place-lat TEXT, --place-lon TEXT\n"
     "                   as omvera-cli solar and lunar take them\n"
     "  --pick N         (lunar) the found return to double-click, 1..3 (default 1)\n";
+const char* const kSynastryHelp =
+    "partner (partnership, erotic, karmic):\n"
+    "  --sex2 M|F       the partner's \"Мужчина\" (default) or \"Женщина\"\n";
 
 const ReportKind* FindKind(std::string_view name) {
     for (const ReportKind& k : kKinds)
@@ -214,8 +264,9 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
         out << kHelp;
         for (const ReportKind& k : kKinds) out << "  " << k.name << "  " << k.summary << "\n";
         out << "\n"
-            << kChartOptionsHelp << kOptionsHelp << "second chart (transit, medical):\n"
-            << kPartnerOptionsHelp;
+            << kChartOptionsHelp << kOptionsHelp
+            << "second chart (transit, medical, partnership, erotic, karmic):\n"
+            << kPartnerOptionsHelp << kSynastryHelp;
         return 0;
     }
     const ReportKind* kind = FindKind(args[0]);
@@ -227,6 +278,7 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     valueOptions.insert(valueOptions.end(), kReturnOptions.begin(), kReturnOptions.end());
     valueOptions.push_back("--pick");
     valueOptions.insert(valueOptions.end(), kPartnerOptions.begin(), kPartnerOptions.end());
+    valueOptions.push_back("--sex2");
     const ChartOptions o =
         ParseChartOptions(rest, "report", valueOptions, {"--json"}, {"--orb", "--include"});
     if (o.help) return ReportCommand({"--help"}, out, err);

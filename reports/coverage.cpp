@@ -3,6 +3,8 @@
 #include "base/data_path.h"
 #include "base/errors.h"
 #include "reports/natal_report.h"
+#include "reports/partner_waiting_report.h"
+#include "reports/synastry_report.h"
 #include "reports/text_files.h"
 
 #include <array>
@@ -17,11 +19,21 @@ std::vector<FileKeys> AdultNatal() {
 std::vector<FileKeys> ChildNatal() {
     return PossibleNatalKeys(true);
 }
+std::vector<FileKeys> Partnership() {
+    return PossibleCompatibilityKeys(false);
+}
+std::vector<FileKeys> Erotic() {
+    return PossibleCompatibilityKeys(true);
+}
 
-const std::array<TextFamily, 2> kFamilies{{
+const TextFamily kFamilies[] = {
     {"natal", AdultNatal},
     {"child", ChildNatal},
-}};
+    {"partnership", Partnership},
+    {"erotic", Erotic},
+    {"karmic", PossibleSynastryAnalysisKeys},
+    {"waiting", PossiblePartnerWaitingKeys},
+};
 
 } // namespace
 
