@@ -1,6 +1,7 @@
 #include "app/report_commands.h"
 
 #include "app/chart_kind.h"
+#include "app/directions_commands.h"
 #include "app/state.h"
 #include "input/chart_form.h"
 #include "input/settings_forms.h"
@@ -55,6 +56,9 @@ void Button4Click(State& state, ChartCanvases&, std::vector<SearchRecord>* searc
         NatalReport(ctx, RadixInputs(state), child, state.ID1.Edit1);
         break;
     }
+    case ChartKindId::Direction:
+        DirectionsReportOfState(state, ctx);
+        break;
     default:
         break; // no report of this kind
     }

@@ -2,6 +2,7 @@
 
 #include "base/data_path.h"
 #include "base/errors.h"
+#include "reports/directions_report.h"
 #include "reports/natal_report.h"
 #include "reports/text_files.h"
 
@@ -18,9 +19,10 @@ std::vector<FileKeys> ChildNatal() {
     return PossibleNatalKeys(true);
 }
 
-const std::array<TextFamily, 2> kFamilies{{
+const std::array<TextFamily, 3> kFamilies{{
     {"natal", AdultNatal},
     {"child", ChildNatal},
+    {"directions", PossibleDirectionKeys},
 }};
 
 } // namespace
