@@ -27,7 +27,8 @@ fs::path FullDirectionTexts() {
     auto add = [&](const std::string& line) {
         bytes += EncodeLine(Utf8ToCp1251OrThrow(line), DirectionKey) + "\r\n";
     };
-    for (const SectionKey& k : PossibleDirectionKeys()[0].keys) {
+    const std::vector<FileKeys> possible = PossibleDirectionKeys();
+    for (const SectionKey& k : possible[0].keys) {
         add(k[0] + k[1] + k[2]);
         add("Дирекционный аспект: первая строка толкования, довольно длинная, как в настоящих "
             "текстах.");
