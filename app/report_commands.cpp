@@ -1,6 +1,7 @@
 #include "app/report_commands.h"
 
 #include "app/chart_kind.h"
+#include "app/directions_commands.h"
 #include "app/state.h"
 #include "app/transit_commands.h"
 #include "aspects/points.h"
@@ -172,6 +173,9 @@ void Button4Click(State& state, ChartCanvases&, std::vector<SearchRecord>* searc
     }
     case ChartKindId::SynastryWaiting:
         PartnerWaitingReport(ctx, WaitingInputs(state), state.ID1.RadioButton1, state.ID1.Edit1);
+        break;
+    case ChartKindId::Direction:
+        DirectionsReportOfState(state, ctx);
         break;
     default:
         break; // no report of this kind

@@ -6,6 +6,7 @@
 #include "app/main_window_model.h"
 #include "aspects/aspect_settings.h"
 #include "astro/chart_moment.h"
+#include "astro/directions.h"
 #include "calendars/calendar_form.h"
 #include "drawing/drawing_state.h"
 #include "input/chart_form.h"
@@ -48,6 +49,10 @@ struct State {
     PointArray DirectedPositions{};
     std::array<double, 13> DirectedCusps{};
     std::array<int, 3> DirectionDate{}; // day, month, year
+    // The radix bodies the directed positions were computed from, once a directions
+    // computation has completed.
+    std::array<double, 17> DirectionRadix{};
+    bool DirectionComputed = false;
 
     // Messages a computation wants the user to see without failing the command (a house
     // system that is not defined at the place, ...). The command boundary shows them once
@@ -81,6 +86,7 @@ struct State {
     ScanStepForm Hsk;
     AspectSettingsForm AspUst;
     KalendarForm Kalendar;
+    DirectionsForm Dat2;
     ViewWindowsModel Views;
 };
 

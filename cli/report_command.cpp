@@ -2,6 +2,7 @@
 // of that kind run, then "Интерпретация" — on a fresh program state, printing every line the
 // text view holds afterwards.
 #include "app/chart_commands.h"
+#include "app/directions_commands.h"
 #include "app/report_commands.h"
 #include "app/state.h"
 #include "base/data_path.h"
@@ -113,6 +114,20 @@ void Waiting(State& s, ChartCanvases& c, const ChartOptions& o) {
     N36Click(s, c);
 }
 
+// "Дирекции", the date typed into TDat2 (today's date before, as the dialog shows), the
+// aspect choice, "Расчет".
+void Directions(State& s, ChartCanvases& c, const ChartOptions& o) {
+    const auto target = o.values.find("--target");
+    if (target == o.values.end()) throw UsageError("report directions needs --target D.M.YYYY");
+    N28Click(s, c);
+    Dat2FormActivate(s, CurrentLocalTime());
+    s.Dat2.DateEdit1 = target->second;
+    const bool sixteen = o.flags.count("--sixteen") > 0;
+    s.Dat2.RadioButton1 = !sixteen;
+    s.Dat2.RadioButton2 = sixteen;
+    Dat2Button1Click(s, c);
+}
+
 const ReportKind kKinds[] = {
     {"natal", "the adult natal report (\"Взрослый\")", Natal},
     {"child", "the child's natal report (\"Детский\")", Child},
@@ -125,6 +140,7 @@ const ReportKind kKinds[] = {
     {"erotic", "the erotic synastry (\"Эротическая\"), with the partner options", Erotic},
     {"karmic", "the karmic synastry analysis (\"Кармическая\"), with the partner options", Karmic},
     {"waiting", "waiting for a partner (\"Ожидаем партнера\")", Waiting},
+    {"directions", "directions to --target D.M.YYYY (\"Дирекции\", \"Расчет\")", Directions},
 };
 
 const char* const kHelp =
@@ -147,6 +163,8 @@ const char* const kOptionsHelp =
     "                   (repeatable)\n"
     "  --include ROW=0|1  the row's inclusion switch (repeatable)\n"
     "  --aspects LIST   the aspect table's rows as texts, separated by ';' (\"0;60;90;120;180\")\n"
+    "  --target D.M.YYYY  directions: the date of TDat2's date field\n"
+    "  --sixteen        directions: \"16 основных аспектов\" instead of the six major ones\n"
     "  --folder DIR     the program folder holding Dann (default: the current folder)\n"
     "  --json           print {\"lines\": [...], \"searches\": [{\"file\", \"marker\", \"title\",\n"
     "                   \"keys\"}...], \"warnings\": [...]}\n"
@@ -279,8 +297,9 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     valueOptions.push_back("--pick");
     valueOptions.insert(valueOptions.end(), kPartnerOptions.begin(), kPartnerOptions.end());
     valueOptions.push_back("--sex2");
-    const ChartOptions o =
-        ParseChartOptions(rest, "report", valueOptions, {"--json"}, {"--orb", "--include"});
+    valueOptions.push_back("--target");
+    const ChartOptions o = ParseChartOptions(rest, "report", valueOptions, {"--json", "--sixteen"},
+                                             {"--orb", "--include"});
     if (o.help) return ReportCommand({"--help"}, out, err);
 
     State s;

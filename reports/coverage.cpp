@@ -2,10 +2,13 @@
 
 #include "base/data_path.h"
 #include "base/errors.h"
+#include "reports/directions_report.h"
 #include "reports/natal_report.h"
 #include "reports/partner_waiting_report.h"
+#include "reports/return_report.h"
 #include "reports/synastry_report.h"
 #include "reports/text_files.h"
+#include "reports/transit_report.h"
 
 #include <array>
 #include <filesystem>
@@ -26,13 +29,38 @@ std::vector<FileKeys> Erotic() {
     return PossibleCompatibilityKeys(true);
 }
 
+// The files of one family among the keys of a report that reads several families' files.
+std::vector<FileKeys> FilesUnder(std::vector<FileKeys> all, std::string_view part) {
+    std::erase_if(all, [&](const FileKeys& f) {
+        return std::string_view(f.file).find(part) == std::string_view::npos;
+    });
+    return all;
+}
+std::vector<FileKeys> Solar() {
+    return FilesUnder(PossibleReturnKeys(), "\\CO\\");
+}
+std::vector<FileKeys> Lunar() {
+    return FilesUnder(PossibleReturnKeys(), "\\LO\\");
+}
+std::vector<FileKeys> Transit() {
+    return FilesUnder(PossibleTransitKeys(), "tranzit.txt");
+}
+std::vector<FileKeys> Medical() {
+    return FilesUnder(PossibleTransitKeys(), "tranzmed.txt");
+}
+
 const TextFamily kFamilies[] = {
     {"natal", AdultNatal},
     {"child", ChildNatal},
+    {"solar", Solar},
+    {"lunar", Lunar},
+    {"transit", Transit},
+    {"medical", Medical},
     {"partnership", Partnership},
     {"erotic", Erotic},
     {"karmic", PossibleSynastryAnalysisKeys},
     {"waiting", PossiblePartnerWaitingKeys},
+    {"directions", PossibleDirectionKeys},
 };
 
 } // namespace
