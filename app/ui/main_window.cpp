@@ -1,11 +1,13 @@
 #include "app/ui/main_window.h"
 
 #include "app/chart_commands.h"
+#include "app/help_commands.h"
 #include "app/main_window_model.h"
 #include "app/report_commands.h"
 #include "app/shell_commands.h"
 #include "app/state.h"
 #include "app/ui/application.h"
+#include "app/ui/help_opener.h"
 #include "app/window_registry.h"
 #include "aspects/ui/aspect_grid_window.h"
 #include "drawing/glyphs.h"
@@ -316,7 +318,9 @@ void TForm1::N25Click() {
 void TForm1::N12Click() {
     Chart(&omvera::N12Click);
 }
-void TForm1::N42Click() {}
+void TForm1::N42Click() {
+    omvera::N42Click(state(), DesktopPageOpener());
+}
 void TForm1::N17Click() {
     omvera::N17Click(state());
 }
@@ -341,7 +345,9 @@ void TForm1::N32Click() {
 void TForm1::N33Click() {
     Chart(&omvera::N33Click);
 }
-void TForm1::N30Click() {}
+void TForm1::N30Click() {
+    omvera::N30Click(state(), DesktopPageOpener());
+}
 
 void TForm1::Button2Click() {
     Chart(&omvera::Button2Click);
