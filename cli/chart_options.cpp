@@ -5,8 +5,8 @@
 #include "input/settings_forms.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
-#include <regex>
 
 namespace omvera::cli {
 namespace {
@@ -20,6 +20,25 @@ int InRange(const std::string& digits, int lo, int hi, const std::string& what,
     return static_cast<int>(*v);
 }
 
+// The text as groups of digits separated by `sep`, group i being lengths[i].first to
+// lengths[i].second digits long; empty when it is not so.
+std::vector<std::string> DigitGroups(const std::string& text, char sep,
+                                     const std::vector<std::pair<size_t, size_t>>& lengths) {
+    std::vector<std::string> groups;
+    size_t start = 0;
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        const size_t end = i + 1 < lengths.size() ? text.find(sep, start) : text.size();
+        if (end == std::string::npos) return {};
+        std::string g = text.substr(start, end - start);
+        if (g.size() < lengths[i].first || g.size() > lengths[i].second) return {};
+        for (char c : g)
+            if (!std::isdigit(static_cast<unsigned char>(c))) return {};
+        groups.push_back(std::move(g));
+        start = end + 1;
+    }
+    return groups;
+}
+
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -29,23 +48,19 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 void ParseDateOption(const std::string& text, const std::string& command, int& day, int& month,
                      int& year) {
     const std::string p = command + ": ";
-    static const std::regex kDate(R"((\d{1,2})\.(\d{1,2})\.(\d{4}))");
-    std::smatch m;
-    if (!std::regex_match(text, m, kDate))
-        throw UsageError(p + "дата «" + text + "» не в виде Д.М.ГГГГ");
-    day = InRange(m[1], 1, 31, p + "день", text);
-    month = InRange(m[2], 1, 12, p + "месяц", text);
-    year = InRange(m[3], 1880, 2050, p + "год", text);
+    const auto m = DigitGroups(text, '.', {{1, 2}, {1, 2}, {4, 4}});
+    if (m.empty()) throw UsageError(p + "дата «" + text + "» не в виде Д.М.ГГГГ");
+    day = InRange(m[0], 1, 31, p + "день", text);
+    month = InRange(m[1], 1, 12, p + "месяц", text);
+    year = InRange(m[2], 1880, 2050, p + "год", text);
 }
 
 void ParseTimeOption(const std::string& text, const std::string& command, int& hour, int& minute) {
     const std::string p = command + ": ";
-    static const std::regex kTime(R"((\d{1,2}):(\d{1,2}))");
-    std::smatch m;
-    if (!std::regex_match(text, m, kTime))
-        throw UsageError(p + "время «" + text + "» не в виде Ч:М");
-    hour = InRange(m[1], 0, 23, p + "час", text);
-    minute = InRange(m[2], 0, 60, p + "минута", text);
+    const auto m = DigitGroups(text, ':', {{1, 2}, {1, 2}});
+    if (m.empty()) throw UsageError(p + "время «" + text + "» не в виде Ч:М");
+    hour = InRange(m[0], 0, 23, p + "час", text);
+    minute = InRange(m[1], 0, 60, p + "минута", text);
 }
 
 int ParseNumberOption(const std::string& text, int lo, int hi, const std::string& command,
