@@ -1,7 +1,7 @@
 #include "astro/chart_moment.h"
 
-#include "base/numbers.h"
 #include "app/state.h"
+#include "base/numbers.h"
 
 #include <cmath>
 
@@ -69,9 +69,9 @@ void ReadChartForm(const ChartForm& form, ChartMoment& m) {
 
 void ReadChartInput(State& state, int kind) {
     if (kind == 1 || kind == 3)
-        ReadChartForm(state.ID1, state.moment);
+        state.moment = MomentOf(state.ID1, state.Warnings);
     else if (kind == 2 || kind == 4)
-        ReadChartForm(state.ID2, state.moment);
+        state.moment = MomentOf(state.ID2, state.Warnings);
 }
 
 } // namespace omvera

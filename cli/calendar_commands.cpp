@@ -6,7 +6,7 @@
 #include "base/errors.h"
 #include "calendars/calendar.h"
 #include "cli/chart_options.h"
-#include "cli/json.h"
+#include "cli/json_text.h"
 #include "cli/report_settings.h"
 #include "drawing/recording_canvas.h"
 

@@ -39,7 +39,7 @@ int Run(const Args& args, std::ostream& out, std::ostream& err) {
         return Help(out);
     auto it = Registry().find(args[0]);
     if (it == Registry().end())
-        throw UsageError("unknown command '" + args[0] + "' (see omvera-cli --help)");
+        throw UsageError("неизвестная команда «" + args[0] + "» (см. omvera-cli --help)");
     return it->second.run(Args(args.begin() + 1, args.end()), out, err);
 }
 

@@ -4,7 +4,7 @@
 #include "base/errors.h"
 #include "base/text_file.h"
 #include "cli/commands.h"
-#include "cli/json.h"
+#include "cli/json_text.h"
 #include "reports/coverage.h"
 
 #include <fstream>

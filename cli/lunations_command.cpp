@@ -2,7 +2,7 @@
 // "Новолуния Полнолуния затмения", as text or JSON.
 #include "app/lunation_pages.h"
 #include "cli/commands.h"
-#include "cli/json.h"
+#include "cli/json_text.h"
 #include "cli/text_options.h"
 
 #include <cstdio>

@@ -8,7 +8,7 @@
 #include "base/data_path.h"
 #include "base/errors.h"
 #include "cli/chart_options.h"
-#include "cli/json.h"
+#include "cli/json_text.h"
 #include "cli/report_settings.h"
 #include "cli/second_chart_options.h"
 #include "drawing/recording_canvas.h"

@@ -1,5 +1,7 @@
 #include "input/chart_form.h"
 
+#include "input/form_warnings.h"
+
 #include <ctime>
 
 namespace omvera {
@@ -24,6 +26,16 @@ ChartMoment MomentOf(const ChartForm& form) {
     ChartMoment m;
     ReadChartForm(form, m);
     return m;
+}
+
+ChartMoment MomentOf(const ChartForm& form, std::vector<std::string>& warnings) {
+    NoteUnreadableFormInput(form, kFirstChartFormName, warnings);
+    return MomentOf(form);
+}
+
+ChartMoment MomentOf(const SecondChartForm& form, std::vector<std::string>& warnings) {
+    NoteUnreadableFormInput(form, kSecondChartFormName, warnings);
+    return MomentOf(form);
 }
 
 } // namespace omvera

@@ -3,8 +3,8 @@
 // PNG. Text needs a font rasteriser, so this command is built with the Qt views and runs on
 // Qt's off-screen platform: no display is needed.
 #include "app/chart_commands.h"
-#include "base/data_path.h"
 #include "app/state.h"
+#include "base/data_path.h"
 #include "base/text_file.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
@@ -67,20 +67,19 @@ PictureFormat FormatOf(const std::string& file) {
     };
     if (endsWith(".bmp")) return PictureFormat::Bmp;
     if (endsWith(".png")) return PictureFormat::Png;
-    throw UsageError("wheel: the file '" + file + "' does not end in .bmp or .png");
+    throw UsageError("wheel: имя файла «" + file + "» не кончается на .bmp или .png");
 }
 
 void ParseSize(const std::string& text, int& width, int& height) {
     static const std::regex kSize(R"((\d{1,5})[xX](\d{1,5}))");
     std::smatch m;
     if (!std::regex_match(text, m, kSize))
-        throw UsageError("wheel: the size '" + text + "' is not WxH");
+        throw UsageError("wheel: размер «" + text + "» не в виде ШxВ");
     width = std::stoi(m[1]);
     height = std::stoi(m[2]);
     if (width < kMinSide || width > kMaxSide || height < kMinSide || height > kMaxSide)
-        throw UsageError("wheel: the size '" + text + "' is out of range " +
-                         std::to_string(kMinSide) + ".." + std::to_string(kMaxSide) +
-                         " in each direction");
+        throw UsageError("wheel: размер «" + text + "» вне пределов " + std::to_string(kMinSide) +
+                         ".." + std::to_string(kMaxSide) + " по каждой стороне");
 }
 
 // Qt's font rasteriser needs a GUI application; without a display the off-screen platform
@@ -109,10 +108,10 @@ void DrawKind(State& s, ChartCanvases& c, const ChartOptions& o) {
     auto refuse = [&o](const std::vector<std::string>& names, const std::string& k) {
         for (const auto& n : names)
             if (o.values.count(n))
-                throw UsageError("wheel: " + n + " does not go with --kind " + k);
+                throw UsageError("wheel: параметр " + n + " не подходит к --kind " + k);
     };
     if (kind != "lunar" && o.values.count("--pick"))
-        throw UsageError("wheel: --pick is only for --kind lunar");
+        throw UsageError("wheel: параметр --pick только для --kind lunar");
     if (kind == "natal") {
         refuse(kPartnerOptions, kind);
         refuse(kReturnOptions, kind);
@@ -141,8 +140,8 @@ void DrawKind(State& s, ChartCanvases& c, const ChartOptions& o) {
         s.ID2.ListBox1Index = pick - 1;
         SecondChartLunarListDblClick(s, c);
     } else {
-        throw UsageError("wheel: unknown kind '" + kind +
-                         "' (natal, transit, synastry, solar or lunar)");
+        throw UsageError("wheel: неизвестный вид карты «" + kind +
+                         "» (natal, transit, synastry, solar или lunar)");
     }
 }
 
@@ -159,7 +158,7 @@ int WheelCommand(const Args& args, std::ostream& out, std::ostream& err) {
         return 0;
     }
     const auto outFile = o.values.find("--out");
-    if (outFile == o.values.end()) throw UsageError("wheel: --out FILE is required");
+    if (outFile == o.values.end()) throw UsageError("wheel: нужен параметр --out FILE");
     const PictureFormat format = FormatOf(outFile->second);
     int width = kDefaultWidth, height = kDefaultHeight;
     if (const auto size = o.values.find("--size"); size != o.values.end())

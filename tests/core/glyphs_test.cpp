@@ -1,5 +1,5 @@
-#include "base/errors.h"
 #include "app/state.h"
+#include "base/errors.h"
 #include "base/text_file.h"
 #include "drawing/bitmap.h"
 #include "drawing/glyphs.h"
@@ -96,4 +96,31 @@ TEST(LoadGlyphs, ShippedGlyphsAllLoad) {
     EXPECT_TRUE(s.Warnings.empty()) << s.Warnings[0];
     for (int i = 1; i <= 16; ++i) EXPECT_FALSE(s.Drawing.BodyGlyphs[i].Empty()) << i;
     for (int i = 1; i <= 12; ++i) EXPECT_FALSE(s.Drawing.SignGlyphs[i].Empty()) << i;
+}
+
+TEST(LoadGlyphs, GlyphPathsThatAreNotFilesAreNamedNotFatal) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("omvera_glyph_folders_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "Dann");
+    State s;
+    s.ProgramFolder = dir.string();
+    for (int i = 1; i <= 12; ++i)
+        WriteFileAtomically(
+            DataFile(s, ("\\Dann\\" + std::string(kSignGlyphNames[i]) + ".bmp").c_str()),
+            EncodeBmp(MakeBitmap(4, 4, 0)));
+    for (int i = 3; i <= 16; ++i)
+        WriteFileAtomically(
+            DataFile(s, ("\\Dann\\" + std::string(kBodyGlyphNames[i]) + ".bmp").c_str()),
+            EncodeBmp(MakeBitmap(5, 5, 0)));
+    fs::create_directories(dir / "Dann" / "Sol.bmp");         // a folder
+    fs::create_symlink("Sol.bmp", dir / "Dann" / "Luna.bmp"); // a link to that folder
+    ASSERT_NO_THROW(LoadGlyphs(s));
+    ASSERT_EQ(s.Warnings.size(), 1u);
+    EXPECT_THAT(s.Warnings[0], testing::HasSubstr("Sol.bmp"));
+    EXPECT_THAT(s.Warnings[0], testing::HasSubstr("Luna.bmp"));
+    EXPECT_THAT(s.Warnings[0], testing::Not(testing::HasSubstr("basic_filebuf")));
+    EXPECT_TRUE(s.Drawing.BodyGlyphs[1].Empty());
+    EXPECT_EQ(s.Drawing.BodyGlyphs[3].Width, 5);
+    fs::remove_all(dir);
 }

@@ -1,8 +1,8 @@
-#include "base/numbers.h"
 #include "app/state.h"
 #include "aspects/points.h"
 #include "astro/chart_moment.h"
 #include "astro/engine.h"
+#include "base/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +93,7 @@ TEST(Numbers, PointStaysTheSeparatorUnderACommaLocale) {
     EXPECT_EQ(FormatFixed(-0.3, 0, 2), "-0.30");
 
     State state;
+    state.ID1.SetMonthIndex(0);
     state.ID1.Edit2 = "56.01";
     state.ID1.Edit3 = "92.45";
     ReadChartInput(state, 1);
