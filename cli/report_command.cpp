@@ -3,15 +3,19 @@
 // text view holds afterwards.
 #include "app/chart_commands.h"
 #include "app/report_commands.h"
+#include "app/save_commands.h"
 #include "app/state.h"
 #include "base/data_path.h"
 #include "base/errors.h"
+#include "base/text_file.h"
 #include "cli/chart_options.h"
 #include "cli/json.h"
 #include "cli/second_chart_options.h"
 #include "drawing/recording_canvas.h"
 #include "input/settings_forms.h"
 
+#include <algorithm>
+#include <cctype>
 #include <ostream>
 #include <string_view>
 
@@ -40,7 +44,7 @@ const ReportKind kKinds[] = {
 
 const char* const kHelp =
     "Usage: omvera-cli report KIND <chart options> [--name TEXT] [--sex M|F]\n"
-    "                         [settings] [--folder DIR] [--json]\n\n"
+    "                         [settings] [--folder DIR] [--json | --out FILE]\n\n"
     "Fills the first chart form from the options, runs the chart command of KIND and then\n"
     "\"Интерпретация\", and prints every line of the text view (UTF-8, one per line, blanks\n"
     "kept). A file that cannot be read ends the command with exit status 1 after the lines\n"
@@ -58,7 +62,10 @@ const char* const kOptionsHelp =
     "  --aspects LIST   the aspect table's rows as texts, separated by ';' (\"0;60;90;120;180\")\n"
     "  --folder DIR     the program folder holding Dann (default: the current folder)\n"
     "  --json           print {\"lines\": [...], \"searches\": [{\"file\", \"marker\", \"title\",\n"
-    "                   \"keys\"}...], \"warnings\": [...]}\n";
+    "                   \"keys\"}...], \"warnings\": [...]}\n"
+    "  --out FILE       write the lines as the main window saves them instead of printing\n"
+    "                   them: RTF for a name ending in .rtf, PDF for .pdf (nothing is\n"
+    "                   written when the report fails)\n";
 
 const ReportKind* FindKind(std::string_view name) {
     for (const ReportKind& k : kKinds)
@@ -130,6 +137,22 @@ const char* TitleName(SectionTitle t) {
     return "";
 }
 
+enum class ReportFile { Rtf, Pdf };
+
+ReportFile ReportFileOf(const std::string& file) {
+    std::string lower = file;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower.size() > 4 && lower.ends_with(".rtf")) return ReportFile::Rtf;
+    if (lower.size() > 4 && lower.ends_with(".pdf")) {
+        if (!RegisteredPdfWriter())
+            throw UsageError(
+                "report: this build of omvera-cli has no PDF writer (built without Qt)");
+        return ReportFile::Pdf;
+    }
+    throw UsageError("report: the file '" + file + "' does not end in .rtf or .pdf");
+}
+
 void PrintJson(std::ostream& out, const State& s, const std::vector<SearchRecord>& searches) {
     out << "{\"lines\": [";
     const auto& lines = s.Form1.RichEdit1Lines;
@@ -172,9 +195,9 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (!kind)
         throw UsageError("report: unknown kind '" + args[0] + "' (see omvera-cli report --help)");
     const Args rest(args.begin() + 1, args.end());
-    const ChartOptions o =
-        ParseChartOptions(rest, "report", {"--name", "--sex", "--orbs", "--aspects", "--folder"},
-                          {"--json"}, {"--orb", "--include"});
+    const ChartOptions o = ParseChartOptions(
+        rest, "report", {"--name", "--sex", "--orbs", "--aspects", "--folder", "--out"}, {"--json"},
+        {"--orb", "--include"});
     if (o.help) return ReportCommand({"--help"}, out, err);
 
     State s;
@@ -184,8 +207,13 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     ChartCanvases canvases{image1, prosm, aspq};
     std::vector<SearchRecord> searches;
     const bool json = o.flags.count("--json") > 0;
+    const auto outFile = o.values.find("--out");
+    const bool toFile = outFile != o.values.end();
+    if (toFile && json) throw UsageError("report: --json does not go with --out");
+    const ReportFile format = toFile ? ReportFileOf(outFile->second) : ReportFile::Rtf;
     auto print = [&] {
         for (const std::string& w : s.Warnings) err << "Предупреждение: " << w << "\n";
+        if (toFile) return; // the file is written once the report is complete
         if (json)
             PrintJson(out, s, searches);
         else
@@ -199,6 +227,12 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
         throw;
     }
     print();
+    if (toFile) {
+        const auto& lines = s.Form1.RichEdit1Lines;
+        WriteFileAtomically(outFile->second, format == ReportFile::Rtf
+                                                 ? TextViewRtf(lines)
+                                                 : RegisteredPdfWriter()(lines));
+    }
     return 0;
 }
 

@@ -55,10 +55,12 @@ TEST_F(GuiTest, MenuTreeHasEveryItemInOrder) {
         ASSERT_NE(a, nullptr) << item.Name;
         EXPECT_EQ(a->text().toStdString(), item.Caption);
     }
-    // Order inside a submenu: "Карта" holds Радикс, Добавить карту, Сохранить как..., Выход.
+    // Order inside a submenu: "Карта" holds Радикс, Добавить карту, Сохранить как...,
+    // Печать (Ctrl+P), Выход.
     QStringList card;
     for (QAction* a : app().Form1->MenuItem("N1")->menu()->actions()) card << a->text();
-    EXPECT_EQ(card.join('|').toStdString(), "Радикс|Добавить карту|Сохранить как...|Выход");
+    EXPECT_EQ(card.join('|').toStdString(), "Радикс|Добавить карту|Сохранить как...|Печать|Выход");
+    EXPECT_EQ(app().Form1->MenuItem("N43")->shortcut(), QKeySequence(QKeySequence::Print));
     QStringList synastry;
     for (QAction* a : app().Form1->MenuItem("N34")->menu()->actions()) synastry << a->text();
     EXPECT_EQ(synastry.join('|').toStdString(),
