@@ -4,6 +4,7 @@
 // as the program; it is passed by reference to every operation, so a test can start from a
 // fresh design state by constructing a new one.
 #include "app/main_window_model.h"
+#include "app/save_commands.h"
 #include "aspects/aspect_settings.h"
 #include "astro/chart_moment.h"
 #include "astro/directions.h"
@@ -88,6 +89,7 @@ struct State {
     KalendarForm Kalendar;
     DirectionsForm Dat2;
     ViewWindowsModel Views;
+    SaveDialogModel SaveDialog1;
 };
 
 // ProgramFolder + "\Dann\..." as a path of this platform.

@@ -33,6 +33,21 @@ CommandRegistration::CommandRegistration(const char* name, const char* summary, 
     Registry()[name] = CommandInfo{std::move(fn), summary};
 }
 
+namespace {
+PdfWriterFn& PdfWriter() {
+    static PdfWriterFn writer;
+    return writer;
+}
+} // namespace
+
+PdfWriterRegistration::PdfWriterRegistration(PdfWriterFn fn) {
+    PdfWriter() = std::move(fn);
+}
+
+const PdfWriterFn& RegisteredPdfWriter() {
+    return PdfWriter();
+}
+
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
     (void)err;
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help")

@@ -4,9 +4,11 @@
 #include "app/chart_commands.h"
 #include "app/directions_commands.h"
 #include "app/report_commands.h"
+#include "app/save_commands.h"
 #include "app/state.h"
 #include "base/data_path.h"
 #include "base/errors.h"
+#include "base/text_file.h"
 #include "cli/chart_options.h"
 #include "cli/json_text.h"
 #include "cli/report_settings.h"
@@ -14,6 +16,8 @@
 #include "drawing/recording_canvas.h"
 #include "input/settings_forms.h"
 
+#include <algorithm>
+#include <cctype>
 #include <ostream>
 #include <string_view>
 
@@ -145,7 +149,7 @@ const ReportKind kKinds[] = {
 
 const char* const kHelp =
     "Usage: omvera-cli report KIND <chart options> [--name TEXT] [--sex M|F]\n"
-    "                         [settings] [partner] [--folder DIR] [--json]\n\n"
+    "                         [settings] [partner] [--folder DIR] [--json | --out FILE]\n\n"
     "Fills the first chart form from the options, runs the chart command of KIND (for\n"
     "partnership, erotic and karmic also the second chart form from the partner options and\n"
     "\"Добавить в карту\") and then\n"
@@ -171,7 +175,10 @@ const char* const kOptionsHelp =
     "returns (solar, lunar):\n"
     "  --year Y, --month M, --place-lat TEXT, --place-lon TEXT\n"
     "                   as omvera-cli solar and lunar take them\n"
-    "  --pick N         (lunar) the found return to double-click, 1..3 (default 1)\n";
+    "  --pick N         (lunar) the found return to double-click, 1..3 (default 1)\n"
+    "  --out FILE       write the lines as the main window saves them instead of printing\n"
+    "                   them: RTF for a name ending in .rtf, PDF for .pdf (nothing is\n"
+    "                   written when the report fails)\n";
 const char* const kSynastryHelp =
     "partner (partnership, erotic, karmic):\n"
     "  --sex2 M|F       the partner's \"Мужчина\" (default) or \"Женщина\"\n";
@@ -246,6 +253,22 @@ const char* TitleName(SectionTitle t) {
     return "";
 }
 
+enum class ReportFile { Rtf, Pdf };
+
+ReportFile ReportFileOf(const std::string& file) {
+    std::string lower = file;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower.size() > 4 && lower.ends_with(".rtf")) return ReportFile::Rtf;
+    if (lower.size() > 4 && lower.ends_with(".pdf")) {
+        if (!RegisteredPdfWriter())
+            throw UsageError(
+                "report: this build of omvera-cli has no PDF writer (built without Qt)");
+        return ReportFile::Pdf;
+    }
+    throw UsageError("report: the file '" + file + "' does not end in .rtf or .pdf");
+}
+
 void PrintJson(std::ostream& out, const State& s, const std::vector<SearchRecord>& searches) {
     out << "{\"lines\": [";
     const auto& lines = s.Form1.RichEdit1Lines;
@@ -298,6 +321,7 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     valueOptions.insert(valueOptions.end(), kPartnerOptions.begin(), kPartnerOptions.end());
     valueOptions.push_back("--sex2");
     valueOptions.push_back("--target");
+    valueOptions.push_back("--out");
     const ChartOptions o = ParseChartOptions(rest, "report", valueOptions, {"--json", "--sixteen"},
                                              {"--orb", "--include"});
     if (o.help) return ReportCommand({"--help"}, out, err);
@@ -309,8 +333,13 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     ChartCanvases canvases{image1, prosm, aspq};
     std::vector<SearchRecord> searches;
     const bool json = o.flags.count("--json") > 0;
+    const auto outFile = o.values.find("--out");
+    const bool toFile = outFile != o.values.end();
+    if (toFile && json) throw UsageError("report: --json does not go with --out");
+    const ReportFile format = toFile ? ReportFileOf(outFile->second) : ReportFile::Rtf;
     auto print = [&] {
         for (const std::string& w : s.Warnings) err << "Предупреждение: " << w << "\n";
+        if (toFile) return; // the file is written once the report is complete
         if (json)
             PrintJson(out, s, searches);
         else
@@ -324,6 +353,12 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
         throw;
     }
     print();
+    if (toFile) {
+        const auto& lines = s.Form1.RichEdit1Lines;
+        WriteFileAtomically(outFile->second, format == ReportFile::Rtf
+                                                 ? TextViewRtf(lines)
+                                                 : RegisteredPdfWriter()(lines));
+    }
     return 0;
 }
 

@@ -4,13 +4,16 @@
 #include "app/help_commands.h"
 #include "app/main_window_model.h"
 #include "app/report_commands.h"
+#include "app/save_commands.h"
 #include "app/shell_commands.h"
 #include "app/state.h"
 #include "app/ui/application.h"
 #include "app/ui/help_opener.h"
+#include "app/ui/save_print.h"
 #include "app/window_registry.h"
 #include "aspects/ui/aspect_grid_window.h"
 #include "drawing/glyphs.h"
+#include "drawing/picture_record.h"
 #include "drawing/ui/chart_view_window.h"
 #include "drawing/ui/painter_canvas.h"
 #include "drawing/ui/picture_widget.h"
@@ -20,9 +23,11 @@
 #include <QEvent>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -50,7 +55,7 @@ const HandlerEntry kHandlers[] = {
     {"N12", &TForm1::N12Click}, {"N42", &TForm1::N42Click}, {"N17", &TForm1::N17Click},
     {"N18", &TForm1::N18Click}, {"N19", &TForm1::N19Click}, {"N26", &TForm1::N26Click},
     {"N27", &TForm1::N27Click}, {"N31", &TForm1::N31Click}, {"N32", &TForm1::N32Click},
-    {"N33", &TForm1::N33Click}, {"N30", &TForm1::N30Click},
+    {"N33", &TForm1::N33Click}, {"N30", &TForm1::N30Click}, {"N43", &TForm1::N43Click},
 };
 
 } // namespace
@@ -70,6 +75,9 @@ TForm1::TForm1(Application& app) : QMainWindow(nullptr), app_(app) {
     Image1 = new PictureWidget(client);
     Image1->setObjectName("Image1");
     image1Canvas_ = std::make_unique<PainterCanvas>(Image1->Bitmap());
+    image1Record_ = std::make_unique<PictureRecorder>(*image1Canvas_);
+    RunSaveDialog = [this](SaveDialogModel& d) { return ExecSaveDialog(this, d); };
+    RunPrintDialog = [this](QPrinter& p) { return ExecPrintDialog(this, p); };
 
     RichEdit1 = new QTextEdit(client);
     RichEdit1->setObjectName("RichEdit1");
@@ -157,6 +165,7 @@ void TForm1::BuildMenu() {
         action->setObjectName(item.Name);
         menuItems_[item.Name] = action;
     }
+    menuItems_.at("N43")->setShortcut(QKeySequence::Print);
 }
 
 QAction* TForm1::MenuItem(const std::string& name) const {
@@ -179,7 +188,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Chart(void (*command)(State&, ChartCanvases&)) {
-    ChartCanvases canvases{*image1Canvas_, app_.Prosm->Canvas(), app_.Aspq->Canvas()};
+    ChartCanvases canvases{*image1Record_, app_.Prosm->Canvas(), app_.Aspq->Canvas()};
     command(state(), canvases);
 }
 
@@ -287,7 +296,18 @@ void TForm1::N38Click() {
 void TForm1::N39Click() {
     Chart(&omvera::N39Click);
 }
-void TForm1::N4Click() {}
+void TForm1::N4Click() {
+    PrepareSaveDialog(state());
+    SyncFromModel();
+    SaveDialogModel chosen = state().SaveDialog1;
+    const bool accepted = RunSaveDialog(chosen);
+    LayoutMainWindow(); // the dialog's close
+    if (!accepted) return;
+    state().SaveDialog1 = chosen;
+    const MainWindowEncoders encoders(Image1->Bitmap(), *image1Canvas_, *image1Record_,
+                                      state().Form1.RichEdit1Lines);
+    SaveFiles(state(), FilesToSave(state().Form1, chosen.FileName, chosen.FilterIndex), encoders);
+}
 void TForm1::N35Click() {
     close();
 }
@@ -347,6 +367,16 @@ void TForm1::N33Click() {
 }
 void TForm1::N30Click() {
     omvera::N30Click(state(), DesktopPageOpener());
+}
+void TForm1::N43Click() {
+    const MainWindowModel& m = state().Form1;
+    if (!m.RichEdit1Visible && !m.Image1Visible) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Омвера"));
+    if (!RunPrintDialog(printer)) return;
+    const MainWindowEncoders encoders(Image1->Bitmap(), *image1Canvas_, *image1Record_,
+                                      m.RichEdit1Lines);
+    encoders.Print(printer, m.RichEdit1Visible, m.Image1Visible);
 }
 
 void TForm1::Button2Click() {
