@@ -216,3 +216,17 @@ TEST(StripThroughMark, DeletesThroughTheFirstOccurrence) {
     StripThroughMark("]]", s);
     EXPECT_EQ(s, "");
 }
+
+TEST_F(SectionSearch, CrOnlyAndMixedLineEndsReadAsLines) {
+    const std::string path = (dir_ / "cr.txt").string();
+    WriteFileAtomically(path, Utf8ToCp1251OrThrow("&A\rтекст\r\n&B\nb\r&\r"));
+    EXPECT_EQ(Print(path, {{"A"}, {"B"}}), (Lines{" A", "текст", " B", "b"}));
+    const std::string enc = (dir_ / "cr_enc.txt").string();
+    WriteFileAtomically(enc, EncodeLine(Utf8ToCp1251OrThrow("&A"), RadixKey) + "\r" +
+                                 EncodeLine(Utf8ToCp1251OrThrow("строка"), RadixKey) + "\r" +
+                                 EncodeLine("&", RadixKey) + "\r");
+    VectorLineSink sink;
+    PrintSections(sink, enc, StoredForm::Enciphered, RadixKey, '&', TitleMode::FirstCharBlank,
+                  std::vector<SectionKey>{{"A"}});
+    EXPECT_EQ(sink.lines, (Lines{" A", "строка"}));
+}
