@@ -25,7 +25,11 @@ const ChartForm* FormOfKind(const State& state, int kind) {
 } // namespace
 
 void ReadChartInput(State& state, int kind) {
-    if (const ChartForm* form = FormOfKind(state, kind)) ReadChartForm(*form, state.moment);
+    // The overloads of MomentOf name the window whose fields are not read as typed.
+    if (kind == 1 || kind == 3)
+        state.moment = MomentOf(state.ID1, state.Warnings);
+    else if (kind == 2 || kind == 4)
+        state.moment = MomentOf(state.ID2, state.Warnings);
 }
 
 void ComputeBody(State& state, int n) {

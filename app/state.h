@@ -4,9 +4,12 @@
 // as the program; it is passed by reference to every operation, so a test can start from a
 // fresh design state by constructing a new one.
 #include "app/main_window_model.h"
+#include "app/save_commands.h"
 #include "aspects/aspect_settings.h"
 #include "astro/chart_moment.h"
 #include "base/data_path.h"
+#include "astro/directions.h"
+#include "calendars/calendar_form.h"
 #include "drawing/drawing_state.h"
 #include "input/chart_form.h"
 #include "input/person_database.h"
@@ -48,6 +51,10 @@ struct State {
     PointArray DirectedPositions{};
     std::array<double, 13> DirectedCusps{};
     std::array<int, 3> DirectionDate{}; // day, month, year
+    // The radix bodies the directed positions were computed from, once a directions
+    // computation has completed.
+    std::array<double, 17> DirectionRadix{};
+    bool DirectionComputed = false;
 
     // Messages a computation wants the user to see without failing the command (a house
     // system that is not defined at the place, ...). The command boundary shows them once
@@ -62,6 +69,12 @@ struct State {
     std::array<double, 19> PointOrbs{};
     char DecimalSeparator = '.';
 
+    // The radix house of each transiting body 1..16 that made an aspect in the last transit
+    // aspect list, else 0 (slots up to 30).
+    std::array<int, 31> TransitHouseMarks{};
+    // The dates of TKalendar's last "Расчет ".
+    KalendarDates CalendarDates;
+
     // Glyph pictures and the wheel centre.
     DrawingState Drawing;
 
@@ -74,7 +87,10 @@ struct State {
     HouseSystemForm Dom;
     ScanStepForm Hsk;
     AspectSettingsForm AspUst;
+    KalendarForm Kalendar;
+    DirectionsForm Dat2;
     ViewWindowsModel Views;
+    SaveDialogModel SaveDialog1;
 };
 
 // ProgramFolder + "\Dann\..." as a path of this platform.

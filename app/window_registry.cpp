@@ -21,7 +21,7 @@ const std::array<WindowInfo, 12> kWindowRegistry = {{
     {"THsk", "Шаг", 265, 351, 112, 166},
 }};
 
-const std::array<MenuItemInfo, 42> kMenuTree = {{
+const std::array<MenuItemInfo, 43> kMenuTree = {{
     {"N1", "Карта", ""},
     {"N2", "Радикс", "N1"},
     {"N40", "Взрослый", "N2"},
@@ -39,6 +39,7 @@ const std::array<MenuItemInfo, 42> kMenuTree = {{
     {"N38", "Эротическая", "N34"},
     {"N39", "Партнерство", "N34"},
     {"N4", "Сохранить как...", "N1"},
+    {"N43", "Печать", "N1"}, // beyond the original menu: printing through the print dialog
     {"N35", "Выход", "N1"},
     {"N5", "Данные", ""},
     {"N11", "1-й карты", "N5"},

@@ -15,13 +15,13 @@ struct WindowInfo {
 extern const std::array<WindowInfo, 12> kWindowRegistry;
 
 struct MenuItemInfo {
-    const char* Name; // "N1".."N42"
+    const char* Name; // "N1".."N43"
     const char* Caption;
     const char* Parent; // "" for the menu bar
 };
 
 // Every item in menu order (children follow their parent's position among its siblings).
-extern const std::array<MenuItemInfo, 42> kMenuTree;
+extern const std::array<MenuItemInfo, 43> kMenuTree;
 
 const WindowInfo& WindowByClass(std::string_view className);
 

@@ -97,6 +97,9 @@ const std::array<const char*, 13> RomanColonKeys = {
     "",      " I:",    " II:", " III:", " IV:", " V:",  " VI:",
     " VII:", " VIII:", " IX:", " X:",   " XI:", " XII:"};
 
+const std::array<AspectKey, 5> ProgressionAspects = {
+    {{0, "0"}, {60, "60"}, {90, "90"}, {120, "120"}, {180, "180"}}};
+
 const std::array<const char*, 17> MovingBodyTags = {
     "",        "[+SOL]",  "[+SEL]",  "[+MER]",    "[+VEN]",  "[+MARS]",
     "[+JUP]",  "[+SAT]",  "[+URAN]", "[+NEP]",    "[+PLUT]", "[+HIR]",
@@ -150,6 +153,12 @@ std::string HouseCode(int h) {
     return "h" + BodyCode(h);
 }
 
+const std::array<const char*, 19> DateScanLabels = {
+    "",           "Солнце    ", "Луна      ", "Меркурий  ", "Венера    ",
+    "Марс    ",   "Юпитер    ", "Сатурн\t  ", "Уран      ", "Нептун    ",
+    "Плутон    ", "Хирон     ", "Прозерпина", "Раху      ", "Кету      ",
+    "Селена    ", "Лилит     ", "Asc      ",  "MC        "};
+
 const std::array<const char*, 7> WeekdayNames = {"суббота", "воскресенье", "понедельник", "вторник",
                                                  "среда",   "четверг",     "пятница"};
 
@@ -189,5 +198,17 @@ const std::array<const char*, 21> BodyLabels = {
 
 const std::array<const char*, 13> HouseLabels = {"",    "Асц",  "II", "III", "IV", "V",  "VI",
                                                  "VII", "VIII", "IX", "MC",  "XI", "XII"};
+
+const char* WeekdayName(double d, double m, double y) {
+    const auto Int = [](double x) { return std::trunc(x); };
+    double n = 365 * y + d + 31 * (m - 1);
+    if (m > 2)
+        n = n - Int(0.4 * m + 2.3) + Int(y / 4) - Int((Int(y / 100) + 1) * 0.75);
+    else
+        n = n + Int((y - 1) / 4) - Int(Int((y - 1) / 100 + 1) * 3 / 4);
+    if (!(n >= 0 && n < 1e15)) return "";
+    const double w = std::trunc(n - Int(n / 7) * 7);
+    return w >= 0 && w < 7 ? WeekdayNames[static_cast<int>(w)] : "";
+}
 
 } // namespace omvera

@@ -53,6 +53,9 @@ extern const std::array<const char*, 11> GenitiveNames;
 extern const std::array<const char*, 11> GenitiveColonNames;
 extern const std::array<const char*, 13> RomanHouseKeys;
 extern const std::array<const char*, 13> RomanColonKeys;
+// The solar return's progressed aspects: 0, 60, 90, 120, 180, each written in its shortest
+// form in the progression lines.
+extern const std::array<AspectKey, 5> ProgressionAspects;
 
 // Transit and directions files: tags of moving bodies 1..16 ("[+SOL]"), of radix points
 // 1..18 ("[SOL]" ... "[LILIT]", "[H1]", "[H10]"), of radix houses ("[H1]".."[H12]") and
@@ -73,8 +76,18 @@ extern const std::array<AspectKey, 6> SynastryAspects;
 std::string BodyCode(int n);
 std::string HouseCode(int h);
 
+// The partner-waiting report's date lists: the label that ends a line, by point 1..18, padded
+// with blanks ("Марс    " has 8 characters, "Asc      " 9, Saturn's label holds a tab).
+// Points 12..14 are named after the bodies compared: "Прозерпина", "Раху      ", "Кету      ".
+extern const std::array<const char*, 19> DateScanLabels;
+
 // Weekday names, index 0 Saturday.
 extern const std::array<const char*, 7> WeekdayNames;
+// The weekday of a Gregorian date by the program's day count (Int = truncation toward zero):
+// N = 365y + d + 31(m - 1), then for m > 2: N - Int(0.4m + 2.3) + Int(y / 4)
+// - Int((Int(y / 100) + 1) * 0.75), else N + Int((y - 1) / 4) - Int(Int((y - 1) / 100 + 1) * 3 /
+// 4); the name of N mod 7. A day count that is not a finite positive number gives "".
+const char* WeekdayName(double day, double month, double year);
 
 // House systems: TDOM's choices by radio button (index 0 unused) with their captions and
 // letters, and the names the wheel's house column shows.

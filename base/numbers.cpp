@@ -67,6 +67,31 @@ double LeadingNumber(std::string_view text) {
     return DecimalValue(buf).value_or(0.0);
 }
 
+size_t LeadingNumberEnd(std::string_view text) {
+    auto digit = [&text](size_t k) {
+        return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k]));
+    };
+    size_t j = 0;
+    while (j < text.size() && (text[j] == ' ' || text[j] == '\t')) ++j;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    bool digits = false;
+    while (digit(j)) ++j, digits = true;
+    if (j < text.size() && text[j] == '.') {
+        ++j;
+        while (digit(j)) ++j, digits = true;
+    }
+    if (!digits) return 0;
+    if (j < text.size() && (text[j] == 'e' || text[j] == 'E')) {
+        size_t k = j + 1;
+        if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
+        if (digit(k)) {
+            while (digit(k)) ++k;
+            j = k;
+        }
+    }
+    return j;
+}
+
 long long TruncateToInteger(double value) {
     if (std::isnan(value)) return 0;
     // 2^63 is exact as a double; every double below it converts without overflow.

@@ -10,6 +10,9 @@ namespace omvera {
 // The leading decimal number of the text ("." as separator, optional sign and exponent,
 // leading blanks skipped); 0 when the text does not start with a number.
 double LeadingNumber(std::string_view text);
+// Where the number LeadingNumber reads ends: the length of the leading blanks and the
+// number's text; 0 when the text does not start with a number.
+size_t LeadingNumberEnd(std::string_view text);
 
 // Truncation toward zero of a real that becomes an integer field value; values beyond the
 // integer range give its nearest end (a field then clamps them to its bound), NaN gives 0.

@@ -2,11 +2,8 @@
 
 #include "base/errors.h"
 
+#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <unordered_map>
 
 namespace omvera {
@@ -125,68 +122,47 @@ std::string Utf8ToCp1251OrThrow(std::string_view utf8) {
     return out;
 }
 
-std::vector<std::string> SplitLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t nl = bytes.find('\n', start);
-        if (nl == std::string_view::npos) {
-            lines.emplace_back(bytes.substr(start));
-            break;
-        }
-        size_t end = nl;
-        if (end > start && bytes[end - 1] == '\r') --end;
-        lines.emplace_back(bytes.substr(start, end - start));
-        start = nl + 1;
-    }
-    return lines;
+std::string_view NextLine(std::string_view bytes, size_t& pos) {
+    const size_t start = pos;
+    const size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+    pos = end;
+    if (pos < bytes.size() && bytes[pos] == '\r') ++pos;
+    if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+    return bytes.substr(start, end - start);
 }
 
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw Error("Не удается открыть файл " + path);
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw Error("Ошибка чтения файла " + path);
-    return data;
+std::vector<std::string> SplitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < bytes.size()) lines.emplace_back(NextLine(bytes, pos));
+    return lines;
 }
 
 std::vector<std::string> ReadRawLines(const std::string& path) {
     return SplitLines(ReadFileBytes(path));
 }
 
-std::vector<std::string> ReadTextLines(const std::string& path) {
-    auto lines = ReadRawLines(path);
+std::vector<std::string> DecodeTextLines(std::string_view bytes) {
+    auto lines = SplitLines(bytes);
     for (auto& l : lines) l = Cp1251ToUtf8(l);
     return lines;
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::string tmp = path + ".tmp~";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) throw Error("Не удается записать файл " + path);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(tmp.c_str());
-            throw Error("Ошибка записи файла " + path);
-        }
-    }
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-        int err = errno;
-        std::remove(tmp.c_str());
-        throw Error("Не удается заменить файл " + path + ": " + std::strerror(err));
-    }
+std::vector<std::string> ReadTextLines(const std::string& path) {
+    return DecodeTextLines(ReadFileBytes(path));
 }
 
-void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+std::string EncodeTextLines(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const auto& l : lines) {
         bytes += Utf8ToCp1251OrThrow(l);
         bytes += "\r\n";
     }
-    WriteFileAtomically(path, bytes);
+    return bytes;
+}
+
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    WriteFileAtomically(path, EncodeTextLines(lines));
 }
 
 } // namespace omvera

@@ -6,6 +6,7 @@
 #include "base/numbers.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
+#include "cli/json_text.h"
 
 #include <array>
 #include <cmath>
@@ -25,8 +26,9 @@ const char* const kChartHelpHead =
     "\n";
 const char* const kChartHelpTail =
     "  --json           print one JSON object: jd, house_system, bodies (1..16), cusps\n"
-    "                   (1..12), every number with 17 significant digits, and warning when\n"
-    "                   the house system is not defined at that moment and place\n"
+    "                   (1..12), every number with 17 significant digits, and warnings (a\n"
+    "                   list of texts) when the house system is not defined at that moment\n"
+    "                   and place or a field is not read as given\n"
     "  --help           show this text\n"
     "\n"
     "A warning is also printed on stderr. Bad arguments end with exit status 2.\n";
@@ -40,23 +42,6 @@ std::string Number17(double x) {
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.17g", x);
     return buf;
-}
-
-std::string JsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
 }
 
 // The text padded with blanks to `width` characters (UTF-8 letters count once).
@@ -78,15 +63,14 @@ std::string InSign(double longitude) {
     return buf + std::string(kSignNames[sign % 12]);
 }
 
-void PrintJson(const State& s, double jd, char letter, const std::string& warning,
-               std::ostream& out) {
+void PrintJson(const State& s, double jd, char letter, std::ostream& out) {
     out << "{\"jd\": " << Number17(jd) << ", \"house_system\": \"" << letter << "\", \"bodies\": [";
     for (int n = 1; n <= kBodyCount; ++n)
         out << (n > 1 ? ", " : "") << Number17(s.BodyPositions[n]);
     out << "], \"cusps\": [";
     for (int q = 1; q <= 12; ++q) out << (q > 1 ? ", " : "") << Number17(s.HouseCusps[q]);
     out << "]";
-    if (!warning.empty()) out << ", \"warning\": " << JsonString(warning);
+    if (!s.Warnings.empty()) out << ", \"warnings\": " << JsonStringArray(s.Warnings);
     out << "}\n";
 }
 
@@ -122,12 +106,9 @@ int ChartCommand(const Args& args, std::ostream& out, std::ostream& err) {
     ComputeHouses(s, 1, letter, s.HouseCusps);
     const double jd = JulianDay(s.moment.day, s.moment.month, s.moment.year);
 
-    std::string warning;
-    for (const std::string& w : s.Warnings) warning += (warning.empty() ? "" : " ") + w;
-    if (!warning.empty()) err << "Предупреждение: " << warning << "\n";
-
+    PrintWarnings(s.Warnings, err);
     if (a.flags.count("--json"))
-        PrintJson(s, jd, letter, warning, out);
+        PrintJson(s, jd, letter, out);
     else
         PrintTable(s, a, jd, letter, out);
     return 0;

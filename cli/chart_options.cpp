@@ -1,12 +1,12 @@
 #include "cli/chart_options.h"
 
-#include "base/numbers.h"
 #include "app/state.h"
+#include "base/numbers.h"
 #include "input/settings_forms.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
-#include <regex>
 
 namespace omvera::cli {
 namespace {
@@ -15,9 +15,28 @@ int InRange(const std::string& digits, int lo, int hi, const std::string& what,
             const std::string& arg) {
     const auto v = ParseInteger(digits);
     if (!v || *v < lo || *v > hi)
-        throw UsageError(what + " out of range " + std::to_string(lo) + ".." + std::to_string(hi) +
-                         " in '" + arg + "'");
+        throw UsageError(what + " вне пределов " + std::to_string(lo) + ".." + std::to_string(hi) +
+                         " в «" + arg + "»");
     return static_cast<int>(*v);
+}
+
+// The text as groups of digits separated by `sep`, group i being lengths[i].first to
+// lengths[i].second digits long; empty when it is not so.
+std::vector<std::string> DigitGroups(const std::string& text, char sep,
+                                     const std::vector<std::pair<size_t, size_t>>& lengths) {
+    std::vector<std::string> groups;
+    size_t start = 0;
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        const size_t end = i + 1 < lengths.size() ? text.find(sep, start) : text.size();
+        if (end == std::string::npos) return {};
+        std::string g = text.substr(start, end - start);
+        if (g.size() < lengths[i].first || g.size() > lengths[i].second) return {};
+        for (char c : g)
+            if (!std::isdigit(static_cast<unsigned char>(c))) return {};
+        groups.push_back(std::move(g));
+        start = end + 1;
+    }
+    return groups;
 }
 
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
@@ -29,23 +48,19 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 void ParseDateOption(const std::string& text, const std::string& command, int& day, int& month,
                      int& year) {
     const std::string p = command + ": ";
-    static const std::regex kDate(R"((\d{1,2})\.(\d{1,2})\.(\d{4}))");
-    std::smatch m;
-    if (!std::regex_match(text, m, kDate))
-        throw UsageError(p + "the date '" + text + "' is not D.M.YYYY");
-    day = InRange(m[1], 1, 31, p + "day", text);
-    month = InRange(m[2], 1, 12, p + "month", text);
-    year = InRange(m[3], 1880, 2050, p + "year", text);
+    const auto m = DigitGroups(text, '.', {{1, 2}, {1, 2}, {4, 4}});
+    if (m.empty()) throw UsageError(p + "дата «" + text + "» не в виде Д.М.ГГГГ");
+    day = InRange(m[0], 1, 31, p + "день", text);
+    month = InRange(m[1], 1, 12, p + "месяц", text);
+    year = InRange(m[2], 1880, 2050, p + "год", text);
 }
 
 void ParseTimeOption(const std::string& text, const std::string& command, int& hour, int& minute) {
     const std::string p = command + ": ";
-    static const std::regex kTime(R"((\d{1,2}):(\d{1,2}))");
-    std::smatch m;
-    if (!std::regex_match(text, m, kTime))
-        throw UsageError(p + "the time '" + text + "' is not H:M");
-    hour = InRange(m[1], 0, 23, p + "hour", text);
-    minute = InRange(m[2], 0, 60, p + "minute", text);
+    const auto m = DigitGroups(text, ':', {{1, 2}, {1, 2}});
+    if (m.empty()) throw UsageError(p + "время «" + text + "» не в виде Ч:М");
+    hour = InRange(m[0], 0, 23, p + "час", text);
+    minute = InRange(m[1], 0, 60, p + "минута", text);
 }
 
 int ParseNumberOption(const std::string& text, int lo, int hi, const std::string& command,
@@ -65,7 +80,8 @@ const char* const kChartOptionsHelp =
 
 ChartOptions ParseChartOptions(const Args& args, const std::string& command,
                                const std::vector<std::string>& valueOptions,
-                               const std::vector<std::string>& flagOptions) {
+                               const std::vector<std::string>& flagOptions,
+                               const std::vector<std::string>& repeatableOptions) {
     const std::string p = command + ": ";
     ChartOptions out;
     std::optional<std::string> date, time, lat, lon, houses;
@@ -77,6 +93,11 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
         }
         if (Contains(flagOptions, a)) {
             out.flags.insert(a);
+            continue;
+        }
+        if (Contains(repeatableOptions, a)) {
+            if (i + 1 >= args.size()) throw UsageError(p + a + " needs a value");
+            out.repeated.emplace_back(a, args[++i]);
             continue;
         }
         std::optional<std::string>* target = nullptr;
@@ -95,18 +116,18 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
         else if (isOwn)
             target = &own;
         else
-            throw UsageError(p + "unknown option '" + a + "' (see omvera-cli " + command +
+            throw UsageError(p + "неизвестный параметр «" + a + "» (см. omvera-cli " + command +
                              " --help)");
-        if (i + 1 >= args.size()) throw UsageError(p + a + " needs a value");
+        if (i + 1 >= args.size()) throw UsageError(p + "у параметра " + a + " нет значения");
         if (target->has_value() || (isOwn && out.values.count(a)))
-            throw UsageError(p + a + " given twice");
+            throw UsageError(p + "параметр " + a + " задан дважды");
         *target = args[++i];
         if (isOwn) out.values[a] = *own;
     }
-    if (!date) throw UsageError(p + "--date D.M.YYYY is required");
-    if (!time) throw UsageError(p + "--time H:M is required");
-    if (!lat) throw UsageError(p + "--lat is required");
-    if (!lon) throw UsageError(p + "--lon is required");
+    if (!date) throw UsageError(p + "нужен параметр --date Д.М.ГГГГ");
+    if (!time) throw UsageError(p + "нужен параметр --time Ч:М");
+    if (!lat) throw UsageError(p + "нужен параметр --lat");
+    if (!lon) throw UsageError(p + "нужен параметр --lon");
 
     ParseDateOption(*date, command, out.day, out.month, out.year);
     ParseTimeOption(*time, command, out.hour, out.minute);
@@ -114,8 +135,8 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
     out.lon = *lon;
     if (houses) {
         if (houses->size() != 1 || HouseSystemCaption((*houses)[0])[0] == '\0')
-            throw UsageError(p + "unknown house system '" + *houses +
-                             "' (one of P, K, A, M, S, L)");
+            throw UsageError(p + "неизвестная система домов «" + *houses +
+                             "» (одна из P, K, A, M, S, L)");
         out.houses = (*houses)[0];
     }
     return out;

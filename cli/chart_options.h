@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace omvera {
@@ -21,16 +22,19 @@ struct ChartOptions {
     bool help = false;
     std::map<std::string, std::string> values; // the command's own options with a value
     std::set<std::string> flags;               // the command's own options without one
+    std::vector<std::pair<std::string, std::string>> repeated; // repeatable options, in order
 };
 
 // Parses --date D.M.YYYY, --time H:M, --lat TEXT, --lon TEXT, [--houses LETTER] and the
-// command's own options (`valueOptions` take a value, `flagOptions` do not). Every message
+// command's own options (`valueOptions` take a value, `flagOptions` do not,
+// `repeatableOptions` take a value and may be given several times). Every message
 // starts with "<command>: ". Throws UsageError for an unknown, repeated or missing option,
 // a missing value, or a value out of range; "--help" or "-h" anywhere stops parsing with
 // help set.
 ChartOptions ParseChartOptions(const Args& args, const std::string& command,
                                const std::vector<std::string>& valueOptions = {},
-                               const std::vector<std::string>& flagOptions = {});
+                               const std::vector<std::string>& flagOptions = {},
+                               const std::vector<std::string>& repeatableOptions = {});
 
 // One date (D.M.YYYY, year 1880..2050), time (H:M, minute up to 60) or whole number in a
 // range; a bad text throws UsageError starting with "<command>: ".

@@ -33,13 +33,28 @@ CommandRegistration::CommandRegistration(const char* name, const char* summary, 
     Registry()[name] = CommandInfo{std::move(fn), summary};
 }
 
+namespace {
+PdfWriterFn& PdfWriter() {
+    static PdfWriterFn writer;
+    return writer;
+}
+} // namespace
+
+PdfWriterRegistration::PdfWriterRegistration(PdfWriterFn fn) {
+    PdfWriter() = std::move(fn);
+}
+
+const PdfWriterFn& RegisteredPdfWriter() {
+    return PdfWriter();
+}
+
 int Run(const Args& args, std::ostream& out, std::ostream& err) {
     (void)err;
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help")
         return Help(out);
     auto it = Registry().find(args[0]);
     if (it == Registry().end())
-        throw UsageError("unknown command '" + args[0] + "' (see omvera-cli --help)");
+        throw UsageError("неизвестная команда «" + args[0] + "» (см. omvera-cli --help)");
     return it->second.run(Args(args.begin() + 1, args.end()), out, err);
 }
 

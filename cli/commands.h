@@ -22,6 +22,14 @@ struct CommandRegistration {
     CommandRegistration(const char* name, const char* summary, CommandFn fn);
 };
 
+// The PDF writer of a report's lines. PDF needs Qt: the Qt part of the companion registers
+// it; without it RegisteredPdfWriter() is empty.
+using PdfWriterFn = std::function<std::string(const std::vector<std::string>& lines)>;
+struct PdfWriterRegistration {
+    explicit PdfWriterRegistration(PdfWriterFn fn);
+};
+const PdfWriterFn& RegisteredPdfWriter();
+
 // Runs one command line (without the program name); returns the exit status.
 int Run(const Args& args, std::ostream& out, std::ostream& err);
 

@@ -23,8 +23,8 @@ int Decipher(const Args& args, std::ostream& out, std::ostream&) {
         return 0;
     }
     const TextOptions o = ParseTextOptions(args, {"--key"});
-    if (!o.key) throw UsageError("decipher needs --key");
-    if (o.positional.size() != 2) throw UsageError("decipher needs IN and OUT");
+    if (!o.key) throw UsageError("decipher: нужен параметр --key");
+    if (o.positional.size() != 2) throw UsageError("decipher: нужны два файла, IN и OUT");
     const LineCipher cipher(o.key);
     WriteFileAtomically(o.positional[1], ReadableText(ReadFileBytes(o.positional[0]), &cipher));
     return 0;

@@ -23,8 +23,8 @@ int Encipher(const Args& args, std::ostream& out, std::ostream&) {
         return 0;
     }
     const TextOptions o = ParseTextOptions(args, {"--key"});
-    if (!o.key) throw UsageError("encipher needs --key");
-    if (o.positional.size() != 2) throw UsageError("encipher needs IN and OUT");
+    if (!o.key) throw UsageError("encipher: нужен параметр --key");
+    if (o.positional.size() != 2) throw UsageError("encipher: нужны два файла, IN и OUT");
     const LineCipher cipher(o.key);
     WriteFileAtomically(o.positional[1],
                         StoreText(ReadFileBytes(o.positional[0]), &cipher, o.positional[0]));

@@ -38,10 +38,10 @@ SectionKey SplitKey(const std::string& text) {
         start = bar + 1;
     }
     if (key.size() > 3)
-        throw UsageError("a section key has one to three strings, not " +
-                         std::to_string(key.size()) + ": '" + text + "'");
+        throw UsageError("в ключе раздела от одной до трех строк, а не " +
+                         std::to_string(key.size()) + ": «" + text + "»");
     for (const auto& s : key)
-        if (s.empty()) throw UsageError("empty string in section key '" + text + "'");
+        if (s.empty()) throw UsageError("пустая строка в ключе раздела «" + text + "»");
     return key;
 }
 
@@ -51,19 +51,19 @@ int PrintSectionsCommand(const Args& args, std::ostream& out, std::ostream&) {
         return 0;
     }
     const TextOptions o = ParseTextOptions(args, {"--key", "--marker", "--title", "--section-key"});
-    if (o.positional.size() != 1) throw UsageError("print-sections needs exactly one FILE");
-    if (!o.marker) throw UsageError("print-sections needs --marker");
-    if (!o.title) throw UsageError("print-sections needs --title");
+    if (o.positional.size() != 1) throw UsageError("print-sections: нужен ровно один файл FILE");
+    if (!o.marker) throw UsageError("print-sections: нужен параметр --marker");
+    if (!o.title) throw UsageError("print-sections: нужен параметр --title");
     const std::string& file = o.positional[0];
     StreamLineSink sink(out);
 
     if (*o.title == "after-second-bracket") {
-        if (o.key) throw UsageError("after-second-bracket searches plain files: drop --key");
-        if (*o.marker != '[') throw UsageError("after-second-bracket needs --marker '['");
+        if (o.key) throw UsageError("after-second-bracket ищет в открытых файлах: уберите --key");
+        if (*o.marker != '[') throw UsageError("after-second-bracket: нужен --marker '['");
         for (const auto& k : o.sectionKeys) {
-            if (k.empty()) throw UsageError("empty section key");
+            if (k.empty()) throw UsageError("пустой ключ раздела");
             if (k.find('|') != std::string::npos)
-                throw UsageError("after-second-bracket takes single-string keys, not '" + k + "'");
+                throw UsageError("after-second-bracket: ключ из одной строки, а не «" + k + "»");
         }
         PrintBracketSections(sink, file, o.sectionKeys);
         return 0;
@@ -74,8 +74,8 @@ int PrintSectionsCommand(const Args& args, std::ostream& out, std::ostream&) {
     else if (*o.title == "blank")
         title = TitleMode::BlankTitle;
     else
-        throw UsageError("--title must be first-char-blank, blank or after-second-bracket, not '" +
-                         *o.title + "'");
+        throw UsageError("--title: одно из first-char-blank, blank, after-second-bracket, а не «" +
+                         *o.title + "»");
     std::vector<SectionKey> keys;
     for (const auto& k : o.sectionKeys) keys.push_back(SplitKey(k));
     PrintSections(sink, file, o.key ? StoredForm::Enciphered : StoredForm::Plain,

@@ -3,6 +3,7 @@
 #include "app/return_search.h"
 #include "app/state.h"
 #include "base/errors.h"
+#include "cli/json_text.h"
 #include "cli/second_chart_options.h"
 #include "input/second_chart.h"
 
@@ -19,7 +20,7 @@ void PrintMomentJson(std::ostream& out, const ChartForm& f) {
         << ", \"minute\": " << f.SpinEdit4.Value() << "}";
 }
 
-int SolarCommand(const Args& args, std::ostream& out, std::ostream&) {
+int SolarCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const ChartOptions o = ParseChartOptions(args, "solar", kReturnOptions, {"--json"});
     if (o.help) {
         out << "Usage: omvera-cli solar --year Y <natal chart options> [--place-lat TEXT "
@@ -38,6 +39,7 @@ int SolarCommand(const Args& args, std::ostream& out, std::ostream&) {
     ArrangeSecondChartSolar(s.ID2);
     FillReturnOptions(s, o, "solar", false);
     SolarReturnSearch(s);
+    PrintWarnings(s.Warnings, err);
     const ChartForm& f = s.ID2;
     if (o.flags.count("--json")) {
         PrintMomentJson(out, f);
@@ -64,7 +66,7 @@ void PrintLunarList(std::ostream& out, const std::vector<std::string>& lines, bo
     out << "]\n";
 }
 
-int LunarCommand(const Args& args, std::ostream& out, std::ostream&) {
+int LunarCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const ChartOptions o = ParseChartOptions(args, "lunar", kReturnOptions, {"--json"});
     if (o.help) {
         out << "Usage: omvera-cli lunar --year Y --month M <natal chart options> "
@@ -85,9 +87,11 @@ int LunarCommand(const Args& args, std::ostream& out, std::ostream&) {
         LunarReturnSearch(s);
     } catch (const Error&) {
         // The returns found before the search stopped are printed all the same.
+        PrintWarnings(s.Warnings, err);
         PrintLunarList(out, s.ID2.ListBox1, o.flags.count("--json") > 0);
         throw;
     }
+    PrintWarnings(s.Warnings, err);
     PrintLunarList(out, s.ID2.ListBox1, o.flags.count("--json") > 0);
     return 0;
 }

@@ -31,12 +31,12 @@ const char* const kPartnerOptionsHelp =
 void FillReturnOptions(State& s, const ChartOptions& o, const std::string& command,
                        bool needMonth) {
     const std::string* year = Value(o, "--year");
-    if (!year) throw UsageError(command + ": --year Y is required");
-    s.ID2.SpinEdit1.SetValue(ParseNumberOption(*year, 1880, 2050, command, "year"));
+    if (!year) throw UsageError(command + ": нужен параметр --year Y");
+    s.ID2.SpinEdit1.SetValue(ParseNumberOption(*year, 1880, 2050, command, "год"));
     const std::string* month = Value(o, "--month");
-    if (needMonth && !month) throw UsageError(command + ": --month M is required");
-    if (!needMonth && month) throw UsageError(command + ": --month is only for lunar returns");
-    if (month) s.ID2.SetMonthIndex(ParseNumberOption(*month, 1, 12, command, "month") - 1);
+    if (needMonth && !month) throw UsageError(command + ": нужен параметр --month M");
+    if (!needMonth && month) throw UsageError(command + ": параметр --month только для лунара");
+    if (month) s.ID2.SetMonthIndex(ParseNumberOption(*month, 1, 12, command, "месяц") - 1);
     if (const std::string* lat = Value(o, "--place-lat")) s.ID2.Edit2 = *lat;
     if (const std::string* lon = Value(o, "--place-lon")) s.ID2.Edit3 = *lon;
 }
@@ -44,7 +44,7 @@ void FillReturnOptions(State& s, const ChartOptions& o, const std::string& comma
 void FillPartnerOptions(State& s, const ChartOptions& o, const std::string& command) {
     const std::string* date = Value(o, "--date2");
     const std::string* time = Value(o, "--time2");
-    if (!date || !time) throw UsageError(command + ": --date2 and --time2 are required");
+    if (!date || !time) throw UsageError(command + ": нужны параметры --date2 и --time2");
     int d = 0, m = 0, y = 0, h = 0, mi = 0;
     ParseDateOption(*date, command, d, m, y);
     ParseTimeOption(*time, command, h, mi);

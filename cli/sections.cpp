@@ -21,8 +21,8 @@ int Sections(const Args& args, std::ostream& out, std::ostream&) {
         return 0;
     }
     const TextOptions o = ParseTextOptions(args, {"--key", "--marker"});
-    if (!o.marker) throw UsageError("sections needs --marker");
-    if (o.positional.size() != 1) throw UsageError("sections needs exactly one FILE");
+    if (!o.marker) throw UsageError("sections: нужен параметр --marker");
+    if (o.positional.size() != 1) throw UsageError("sections: нужен ровно один файл FILE");
     const StoredForm form = o.key ? StoredForm::Enciphered : StoredForm::Plain;
     for (const auto& h : ListSectionHeaders(o.positional[0], form, o.key ? o.key : "", *o.marker))
         out << h << '\n';

@@ -21,23 +21,22 @@ TextOptions ParseTextOptions(const Args& args, std::initializer_list<std::string
             continue;
         }
         if (std::find(allowed.begin(), allowed.end(), a) == allowed.end())
-            throw UsageError("unknown option '" + a + "'");
-        if (i + 1 >= args.size()) throw UsageError("option " + a + " needs a value");
+            throw UsageError("неизвестный параметр «" + a + "»");
+        if (i + 1 >= args.size()) throw UsageError("у параметра " + a + " нет значения");
         const std::string& v = args[++i];
         if (a == "--key") {
-            if (haveKey) throw UsageError("--key given twice");
+            if (haveKey) throw UsageError("параметр --key задан дважды");
             o.key = CipherKeyOfFamily(v);
             if (!o.key)
-                throw UsageError("--key must be radix, return, transit or direction, not '" + v +
-                                 "'");
+                throw UsageError("--key: одно из radix, return, transit, direction, а не «" + v +
+                                 "»");
             haveKey = true;
         } else if (a == "--marker") {
-            if (o.marker) throw UsageError("--marker given twice");
-            if (v != "&" && v != "[")
-                throw UsageError("--marker must be '&' or '[', not '" + v + "'");
+            if (o.marker) throw UsageError("параметр --marker задан дважды");
+            if (v != "&" && v != "[") throw UsageError("--marker: «&» или «[», а не «" + v + "»");
             o.marker = v[0];
         } else if (a == "--title") {
-            if (o.title) throw UsageError("--title given twice");
+            if (o.title) throw UsageError("параметр --title задан дважды");
             o.title = v;
         } else if (a == "--section-key") {
             o.sectionKeys.push_back(v);

@@ -23,9 +23,6 @@ void Put32(std::string& s, std::uint32_t v) {
     Put16(s, v & 0xFFFF);
     Put16(s, v >> 16);
 }
-void Put32BigEndian(std::string& s, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) s += static_cast<char>((v >> shift) & 0xFF);
-}
 
 // Scales a masked channel to 0..255.
 std::uint32_t Channel(std::uint32_t pixel, std::uint32_t mask) {
@@ -154,73 +151,6 @@ std::string EncodeBmp(const Bitmap& image) {
         s.append(rowSize - static_cast<size_t>(image.Width) * 3, '\0');
     }
     return s;
-}
-
-namespace {
-
-std::uint32_t Crc32(std::string_view data) {
-    static const auto table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (char ch : data) c = table[(c ^ static_cast<unsigned char>(ch)) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
-void PngChunk(std::string& out, const char* type, const std::string& data) {
-    Put32BigEndian(out, static_cast<std::uint32_t>(data.size()));
-    const std::string body = std::string(type, 4) + data;
-    out += body;
-    Put32BigEndian(out, Crc32(body));
-}
-
-} // namespace
-
-std::string EncodePng(const Bitmap& image) {
-    std::string raw;
-    raw.reserve((static_cast<size_t>(image.Width) * 3 + 1) * image.Height);
-    for (int y = 0; y < image.Height; ++y) {
-        raw += '\0'; // filter type: none
-        for (int x = 0; x < image.Width; ++x) {
-            const std::uint32_t p = image.At(x, y);
-            raw += static_cast<char>((p >> 16) & 0xFF);
-            raw += static_cast<char>((p >> 8) & 0xFF);
-            raw += static_cast<char>(p & 0xFF);
-        }
-    }
-    // zlib stream of stored deflate blocks.
-    std::string z = "\x78\x01";
-    size_t pos = 0;
-    do {
-        const size_t len = std::min<size_t>(65535, raw.size() - pos);
-        z += static_cast<char>(pos + len == raw.size() ? 1 : 0);
-        Put16(z, static_cast<std::uint32_t>(len));
-        Put16(z, static_cast<std::uint32_t>(~len & 0xFFFF));
-        z.append(raw, pos, len);
-        pos += len;
-    } while (pos < raw.size());
-    std::uint32_t a = 1, bsum = 0;
-    for (char ch : raw) {
-        a = (a + static_cast<unsigned char>(ch)) % 65521;
-        bsum = (bsum + a) % 65521;
-    }
-    Put32BigEndian(z, bsum << 16 | a);
-
-    std::string ihdr;
-    Put32BigEndian(ihdr, static_cast<std::uint32_t>(image.Width));
-    Put32BigEndian(ihdr, static_cast<std::uint32_t>(image.Height));
-    ihdr.append("\x08\x02\x00\x00\x00", 5); // 8-bit RGB, no interlace
-    std::string out = "\x89PNG\r\n\x1a\n";
-    PngChunk(out, "IHDR", ihdr);
-    PngChunk(out, "IDAT", z);
-    PngChunk(out, "IEND", "");
-    return out;
 }
 
 } // namespace omvera

@@ -36,7 +36,5 @@ Bitmap DecodeBmp(std::string_view bytes, const std::string& name);
 
 // A 24-bit bottom-up Windows bitmap file of the image.
 std::string EncodeBmp(const Bitmap& image);
-// A PNG file of the image (8-bit RGB; the image data stored uncompressed in deflate blocks).
-std::string EncodePng(const Bitmap& image);
 
 } // namespace omvera

@@ -1,6 +1,7 @@
 #include "input/chart_form.h"
 
 #include "base/numbers.h"
+#include "input/form_warnings.h"
 
 #include <ctime>
 
@@ -36,6 +37,16 @@ ChartMoment MomentOf(const ChartForm& form) {
     ChartMoment m;
     ReadChartForm(form, m);
     return m;
+}
+
+ChartMoment MomentOf(const ChartForm& form, std::vector<std::string>& warnings) {
+    NoteUnreadableFormInput(form, kFirstChartFormName, warnings);
+    return MomentOf(form);
+}
+
+ChartMoment MomentOf(const SecondChartForm& form, std::vector<std::string>& warnings) {
+    NoteUnreadableFormInput(form, kSecondChartFormName, warnings);
+    return MomentOf(form);
 }
 
 } // namespace omvera

@@ -16,6 +16,11 @@ inline const std::array<const char*, 12> kMonthNames = {"Январь",   "Фе�
                                                         "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
 inline constexpr const char* kMonthPrompt = "Выбери месяц";
 
+// The most characters the text fields take: a name, and a coordinate ("-179.59" needs 7).
+// Every field at its longest still makes a database line of at most kPersonRecordMaxLength.
+inline constexpr size_t kNameMaxLength = 100;
+inline constexpr size_t kCoordinateMaxLength = 20;
+
 struct ChartForm {
     std::string Edit1;                        // name
     SpinField SpinEdit1{1880, 2050, 1980, 4}; // year
@@ -46,6 +51,13 @@ struct ChartForm {
 // the clock time apart, the coordinates from their leading numbers).
 ChartMoment MomentOf(const ChartForm& form);
 void ReadChartForm(const ChartForm& form, ChartMoment& moment);
+
+struct SecondChartForm;
+// The same, adding to `warnings` (each message once) what the form holds but is not read as
+// typed (input/form_warnings.h). The overload is chosen by the form's type, so the message
+// names the right window: TID1 for a ChartForm, TID2 for a SecondChartForm.
+ChartMoment MomentOf(const ChartForm& form, std::vector<std::string>& warnings);
+ChartMoment MomentOf(const SecondChartForm& form, std::vector<std::string>& warnings);
 
 // The local clock "now", as the "На Сейчас" buttons take it.
 struct LocalNow {

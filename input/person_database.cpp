@@ -1,15 +1,14 @@
 #include "input/person_database.h"
 
+#include "app/state.h"
 #include "base/errors.h"
 #include "base/numbers.h"
-#include "app/state.h"
 #include "base/text_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <regex>
 
 namespace omvera {
 namespace {
@@ -33,6 +32,17 @@ size_t Utf8Prefix(const std::string& s, size_t n) {
     return pos;
 }
 
+size_t Utf8Length(const std::string& s) {
+    size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// The first `n` characters of s.
+std::string Utf8Cut(const std::string& s, size_t n) {
+    return s.substr(0, Utf8Prefix(s, n));
+}
+
 // Takes the piece of s up to `sep`; `includeSep` says whether the separator is part of the
 // deleted text. Without the separator the piece is empty and nothing is deleted.
 std::string TakePiece(std::string& s, char sep) {
@@ -43,18 +53,44 @@ std::string TakePiece(std::string& s, char sep) {
     return piece;
 }
 
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// "[blanks][sign][digits].dd": a coordinate written with exactly two digits of minutes.
+// Checked by one pass over the text, whatever its length.
+bool HasTwoDigitMinutes(const std::string& t) {
+    size_t i = 0;
+    while (i < t.size() && std::isspace(static_cast<unsigned char>(t[i]))) ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    while (i < t.size() && IsDigit(t[i])) ++i;
+    return t.size() - i == 3 && t[i] == '.' && IsDigit(t[i + 1]) && IsDigit(t[i + 2]);
+}
+
 // A coordinate as the loader writes it back: "Градус.Мин" texts with exactly two digits of
 // minutes keep the degrees-and-minutes rule (56.01, -5.30, -0.30); any other text is kept as
-// it was typed, so a latitude typed 56.1 stays 56.1 instead of turning into 56.01.
+// it was typed, so a latitude typed 56.1 stays 56.1 instead of turning into 56.01. The field
+// takes at most kCoordinateMaxLength characters of it.
 std::string LoadCoordinate(const std::string& token, int minWidth) {
-    static const std::regex twoDigitMinutes(R"(^\s*[+-]?\d*\.\d\d$)");
-    if (!std::regex_match(token, twoDigitMinutes)) return token;
+    if (!HasTwoDigitMinutes(token)) return Utf8Cut(token, kCoordinateMaxLength);
     const size_t point = token.find('.');
     const std::string degreesText = token.substr(0, point);
     const double g = std::trunc(LeadingNumber(degreesText));
     const double m = std::trunc(LeadingNumber(token.substr(point + 1)));
     const double value = degreesText.find('-') == std::string::npos ? g + m / 100 : g - m / 100;
-    return FormatFixed(value, minWidth, 2);
+    return Utf8Cut(FormatFixed(value, minWidth, 2), kCoordinateMaxLength);
+}
+
+void CheckFieldLength(const std::string& text, size_t maxLength, const char* field) {
+    if (Utf8Length(text) > maxLength)
+        throw Error(std::string("Запись не сохранена: ") + field + " длиннее " +
+                    std::to_string(maxLength) + " знаков.");
+}
+
+const char* DatabaseChangedMessage() {
+    return "Файл базы данных Basa.TXT изменен другим окном или программой после того, как "
+           "список был прочитан. Изменения не записаны, чтобы не потерять чужие записи: "
+           "откройте базу данных заново и повторите удаление.";
 }
 
 ChartForm& TargetForm(State& state) {
@@ -62,10 +98,18 @@ ChartForm& TargetForm(State& state) {
     return state.ID2;
 }
 
-std::vector<std::string> ReadDatabaseIfPresent(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return {};
-    return ReadTextLines(path);
+std::string FolderOfFile(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? "." : path.substr(0, std::max<size_t>(slash, 1));
+}
+
+// The list as read from `bytes`, remembered with the file's fingerprint.
+void TakeList(PersonDatabaseForm& b, std::vector<std::string> lines, std::string_view bytes) {
+    b.ListBox1 = std::move(lines);
+    b.ListBox1Index = -1;
+    b.FileStamp = ContentStamp(bytes);
+    b.LinesRead = b.ListBox1.size();
+    b.LinesDeleted = 0;
 }
 
 } // namespace
@@ -85,6 +129,9 @@ std::string BuildPersonRecord(const ChartForm& f) {
 void CheckPersonRecordStorable(const std::string& record) {
     if (record.find_first_of("\r\n") != std::string::npos)
         throw Error("Запись не сохранена: имя или координаты содержат перевод строки.");
+    if (Utf8Length(record) > kPersonRecordMaxLength)
+        throw Error("Запись не сохранена: строка записи длиннее " +
+                    std::to_string(kPersonRecordMaxLength) + " знаков.");
     std::string bytes, bad;
     if (!Utf8ToCp1251(record, bytes, &bad))
         throw Error("Запись не сохранена: символ «" + bad +
@@ -117,38 +164,59 @@ void LoadPersonRecord(const std::string& line, ChartForm& form) {
     };
     form.Edit2 = coordinate(3);
     form.Edit3 = coordinate(4);
-    form.Edit1 = s;
+    form.Edit1 = Utf8Cut(s, kNameMaxLength);
     form.SetMan(man);
 }
 
 void OpenPersonDatabase(State& state) {
     state.Base.Visible = true;
-    state.Base.ListBox1 = ReadTextLines(DataFile(state, kDatabasePath));
-    state.Base.ListBox1Index = -1;
+    // Read first: a file that cannot be read leaves the list as it was.
+    const std::string bytes = ReadFileBytes(DataFile(state, kDatabasePath));
+    TakeList(state.Base, DecodeTextLines(bytes), bytes);
 }
 
 void AppendPersonFromFirstChart(State& state) {
-    const std::string record = BuildPersonRecord(state.ID1);
+    const ChartForm& f = state.ID1;
+    CheckFieldLength(f.Edit1, kNameMaxLength, "имя");
+    CheckFieldLength(f.Edit2, kCoordinateMaxLength, "широта");
+    CheckFieldLength(f.Edit3, kCoordinateMaxLength, "долгота");
+    const std::string record = BuildPersonRecord(f);
     CheckPersonRecordStorable(record);
     const std::string path = DataFile(state, kDatabasePath);
     state.Base.Visible = true;
-    auto lines = ReadDatabaseIfPresent(path);
+    // Reading, appending and writing under one lock: a record another writer appends at the
+    // same moment is read here or appends after this one, never lost.
+    FolderLock lock(FolderOfFile(path));
+    auto lines = DecodeTextLines(ReadFileBytesIfPresent(path).value_or(std::string()));
     lines.push_back(record);
-    WriteTextLines(path, lines);
-    state.Base.ListBox1 = std::move(lines);
-    state.Base.ListBox1Index = -1;
+    const std::string bytes = EncodeTextLines(lines);
+    WriteFileAtomically(path, bytes);
+    TakeList(state.Base, std::move(lines), bytes);
 }
 
 void DeleteSelectedPerson(State& state) {
     auto& b = state.Base;
     if (b.ListBox1Index < 0 || b.ListBox1Index >= static_cast<int>(b.ListBox1.size())) return;
     b.ListBox1.erase(b.ListBox1.begin() + b.ListBox1Index);
+    ++b.LinesDeleted;
     if (b.ListBox1Index >= static_cast<int>(b.ListBox1.size()))
         b.ListBox1Index = static_cast<int>(b.ListBox1.size()) - 1;
 }
 
 void SavePersonDatabase(State& state) {
-    WriteTextLines(DataFile(state, kDatabasePath), state.Base.ListBox1);
+    auto& b = state.Base;
+    const std::string path = DataFile(state, kDatabasePath);
+    const std::string bytes = EncodeTextLines(b.ListBox1);
+    FolderLock lock(FolderOfFile(path));
+    const std::string current = ReadFileBytesIfPresent(path).value_or(std::string());
+    if (ContentStamp(current) != b.FileStamp.value_or(ContentStamp("")))
+        throw Error(DatabaseChangedMessage());
+    if (b.ListBox1.size() + b.LinesDeleted < b.LinesRead)
+        throw Error("Список базы данных короче прочитанного файла: изменения не записаны.");
+    WriteFileAtomically(path, bytes);
+    b.FileStamp = ContentStamp(bytes);
+    b.LinesRead = b.ListBox1.size();
+    b.LinesDeleted = 0;
 }
 
 void LoadSelectedPerson(State& state) {

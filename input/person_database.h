@@ -1,6 +1,9 @@
 #pragma once
 // The person database "Dann\Basa.TXT": one PersonRecord per line, shown and edited in the
 // window TBase ("База данных"), loaded into TID1 or TID2.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,24 +18,39 @@ struct PersonDatabaseForm {
     bool RadioButton1 = true;          // "в 1-ю карту"
     bool RadioButton2 = false;         // "во 2-ю карту"
     bool Visible = false;
+    // A fingerprint of the file the list was read from (nothing before the first reading), and
+    // how many lines were deleted since: a save checks that nobody else wrote the file in the
+    // meantime and that the list lost no line but the deleted ones.
+    std::optional<std::uint64_t> FileStamp;
+    std::size_t LinesRead = 0;
+    std::size_t LinesDeleted = 0;
 };
+
+// The longest database line, in characters, a record may have (the file keeps one record a
+// line; longer lines from elsewhere are still read).
+inline constexpr std::size_t kPersonRecordMaxLength = 255;
 
 // One database line built from a chart form (sex marker, date, time, coordinates, name).
 std::string BuildPersonRecord(const ChartForm& form);
-// Throws Error when the record cannot be stored as one Windows-1251 line.
+// Throws Error when the record cannot be stored as one Windows-1251 line of at most
+// kPersonRecordMaxLength characters.
 void CheckPersonRecordStorable(const std::string& record);
-// Parses one database line into a chart form (fields, sex buttons).
+// Parses one database line into a chart form (fields, sex buttons). The text fields take at
+// most their maximum lengths, as the form's fields do; any line is parsed in linear time.
 void LoadPersonRecord(const std::string& line, ChartForm& form);
 
 // "Открыть" of TID1 and the menu item "База данных": show TBase and fill its list from the
 // file. Throws Error when the file cannot be read; the list then keeps its contents.
 void OpenPersonDatabase(State& state);
 // "Сохранить" of TID1: reload the list, append the record built from TID1, write the file.
-// A missing file is created; nothing is written when the record is refused.
+// A missing file is created; nothing is written when the record is refused (a field longer
+// than the form takes, a character Windows-1251 lacks, a line break).
 void AppendPersonFromFirstChart(State& state);
 // "Удалить запись": remove the selected line from the list only.
 void DeleteSelectedPerson(State& state);
-// "Сохранить изменения": write every line of the list to the file, replacing it.
+// "Сохранить изменения": write every line of the list to the file, replacing it. Refused
+// with Error, writing nothing, when the file changed since the list was read (another window
+// or program saved it) or the list lost lines other than the deleted ones.
 void SavePersonDatabase(State& state);
 // Double-click: parse the selected line into TID1 or TID2 and hide TBase.
 void LoadSelectedPerson(State& state);

@@ -37,4 +37,10 @@ const EncipheredText* FindEncipheredText(std::string_view backslashPath) {
     return nullptr;
 }
 
+std::string ShippedName(std::string_view sourceRelPath) {
+    // The natal aspects' readable source carries a descriptive name of its own.
+    if (sourceRelPath == "Radix/natal_aspects.txt") return "Radix/aspec.txt";
+    return std::string(sourceRelPath);
+}
+
 } // namespace omvera

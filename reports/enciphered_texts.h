@@ -3,6 +3,7 @@
 // enciphers it. Every other file of the data folder is stored plain. The build's data tool
 // enciphers exactly these files, so the reader and the shipped data agree on one table.
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace omvera {
@@ -17,5 +18,10 @@ std::span<const EncipheredText> EncipheredTexts();
 // The entry of a data path written with backslashes ("\\Dann\\..."), compared exactly,
 // letter case included; nullptr for a file stored plain.
 const EncipheredText* FindEncipheredText(std::string_view backslashPath);
+
+// The name a source file of data/Dann ships under, for a path relative to data/Dann with "/"
+// separators ("Radix/natal_aspects.txt" ships as "Radix/aspec.txt"); every other file keeps
+// its name.
+std::string ShippedName(std::string_view sourceRelPath);
 
 } // namespace omvera

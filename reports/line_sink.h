@@ -1,7 +1,6 @@
 #pragma once
-// Where report output goes: a sequence of added lines (UTF-8). The GUI's text view
-// (RichEdit1Sink, app/main_window_model.h), the command-line tools and the tests each provide
-// one.
+// Where report output goes: a sequence of added lines (UTF-8). The GUI's text view, the
+// command-line tools and the tests each provide one.
 #include <string>
 #include <vector>
 
@@ -17,6 +16,16 @@ class VectorLineSink : public LineSink {
   public:
     void AddLine(const std::string& utf8) override { lines.push_back(utf8); }
     std::vector<std::string> lines;
+};
+
+// Appends to a list of lines kept elsewhere (the text view RichEdit1's lines).
+class AppendingLineSink : public LineSink {
+  public:
+    explicit AppendingLineSink(std::vector<std::string>& lines) : lines_(lines) {}
+    void AddLine(const std::string& utf8) override { lines_.push_back(utf8); }
+
+  private:
+    std::vector<std::string>& lines_;
 };
 
 } // namespace omvera

@@ -14,12 +14,8 @@ void TextLineReader::Next(std::string& line) {
         line.clear();
         return;
     }
-    std::size_t nl = data_.find('\n', pos_);
-    std::size_t next = nl == std::string::npos ? data_.size() : nl + 1;
-    std::size_t end = nl == std::string::npos ? data_.size() : nl;
-    if (nl != std::string::npos && end > pos_ && data_[end - 1] == '\r') --end;
-    const std::string_view raw(data_.data() + pos_, end - pos_);
-    pos_ = next;
+    // CR LF, LF or a lone CR ends a line (no enciphered byte is ever a CR or an LF).
+    const std::string_view raw = NextLine(data_, pos_);
     if (cipher_)
         cipher_->Decode(raw, line);
     else

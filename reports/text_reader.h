@@ -16,7 +16,7 @@ class TextLineReader {
     // the file when it cannot be opened, and Error when the key is not a valid key.
     TextLineReader(const std::string& path, std::optional<std::string_view> cipherKey);
 
-    // Reads the next line (raw Windows-1251 bytes, deciphered) into `line`. CR LF or LF ends
+    // Reads the next line (raw Windows-1251 bytes, deciphered) into `line`. CR LF, LF or CR ends
     // a line. At the end of the file the line is empty.
     void Next(std::string& line);
 

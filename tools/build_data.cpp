@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         const fs::path dstRoot = fs::path(argv[2]) / "Dann";
         bool ok = true;
         for (const auto& entry : fs::recursive_directory_iterator(srcRoot)) {
-            const fs::path rel = fs::relative(entry.path(), srcRoot);
+            const fs::path rel = ShippedName(fs::relative(entry.path(), srcRoot).generic_string());
             const fs::path dst = dstRoot / rel;
             if (entry.is_directory()) {
                 fs::create_directories(dst);

@@ -2,13 +2,19 @@
 
 #include "app/chart_commands.h"
 #include "app/chart_drawing.h"
+#include "app/help_commands.h"
 #include "app/main_window_model.h"
+#include "app/report_commands.h"
+#include "app/save_commands.h"
 #include "app/shell_commands.h"
 #include "app/state.h"
 #include "app/ui/application.h"
+#include "app/ui/help_opener.h"
+#include "app/ui/save_print.h"
 #include "app/window_registry.h"
 #include "aspects/ui/aspect_grid_window.h"
 #include "drawing/glyphs.h"
+#include "drawing/picture_record.h"
 #include "drawing/ui/chart_view_window.h"
 #include "drawing/ui/painter_canvas.h"
 #include "drawing/ui/picture_widget.h"
@@ -18,9 +24,11 @@
 #include <QEvent>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -48,7 +56,7 @@ const HandlerEntry kHandlers[] = {
     {"N12", &TForm1::N12Click}, {"N42", &TForm1::N42Click}, {"N17", &TForm1::N17Click},
     {"N18", &TForm1::N18Click}, {"N19", &TForm1::N19Click}, {"N26", &TForm1::N26Click},
     {"N27", &TForm1::N27Click}, {"N31", &TForm1::N31Click}, {"N32", &TForm1::N32Click},
-    {"N33", &TForm1::N33Click}, {"N30", &TForm1::N30Click},
+    {"N33", &TForm1::N33Click}, {"N30", &TForm1::N30Click}, {"N43", &TForm1::N43Click},
 };
 
 } // namespace
@@ -68,12 +76,16 @@ TForm1::TForm1(Application& app) : QMainWindow(nullptr), app_(app) {
     Image1 = new PictureWidget(client);
     Image1->setObjectName("Image1");
     image1Canvas_ = std::make_unique<PainterCanvas>(Image1->Bitmap());
+    image1Record_ = std::make_unique<PictureRecorder>(*image1Canvas_);
+    RunSaveDialog = [this](SaveDialogModel& d) { return ExecSaveDialog(this, d); };
+    RunPrintDialog = [this](QPrinter& p) { return ExecPrintDialog(this, p); };
 
     RichEdit1 = new QTextEdit(client);
     RichEdit1->setObjectName("RichEdit1");
     RichEdit1->setReadOnly(true);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    // Report paragraphs wrap at the view's width; the lines themselves stay as added.
+    RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     QFont courier("Courier");
     courier.setStyleHint(QFont::Monospace);
     courier.setPixelSize(15);
@@ -154,6 +166,7 @@ void TForm1::BuildMenu() {
         action->setObjectName(item.Name);
         menuItems_[item.Name] = action;
     }
+    menuItems_.at("N43")->setShortcut(QKeySequence::Print);
 }
 
 QAction* TForm1::MenuItem(const std::string& name) const {
@@ -176,7 +189,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Chart(void (*command)(State&, ChartCanvases&)) {
-    ChartCanvases canvases{*image1Canvas_, app_.Prosm->Canvas(), app_.Aspq->Canvas()};
+    ChartCanvases canvases{*image1Record_, app_.Prosm->Canvas(), app_.Aspq->Canvas()};
     command(state(), canvases);
 }
 
@@ -284,7 +297,18 @@ void TForm1::N38Click() {
 void TForm1::N39Click() {
     Chart(&omvera::N39Click);
 }
-void TForm1::N4Click() {}
+void TForm1::N4Click() {
+    PrepareSaveDialog(state());
+    SyncFromModel();
+    SaveDialogModel chosen = state().SaveDialog1;
+    const bool accepted = RunSaveDialog(chosen);
+    LayoutMainWindow(); // the dialog's close
+    if (!accepted) return;
+    state().SaveDialog1 = chosen;
+    const MainWindowEncoders encoders(Image1->Bitmap(), *image1Canvas_, *image1Record_,
+                                      state().Form1.RichEdit1Lines);
+    SaveFiles(state(), FilesToSave(state().Form1, chosen.FileName, chosen.FilterIndex), encoders);
+}
 void TForm1::N35Click() {
     close();
 }
@@ -315,7 +339,9 @@ void TForm1::N25Click() {
 void TForm1::N12Click() {
     Chart(&omvera::N12Click);
 }
-void TForm1::N42Click() {}
+void TForm1::N42Click() {
+    omvera::N42Click(state(), DesktopPageOpener());
+}
 void TForm1::N17Click() {
     omvera::N17Click(state());
 }
@@ -340,7 +366,19 @@ void TForm1::N32Click() {
 void TForm1::N33Click() {
     Chart(&omvera::N33Click);
 }
-void TForm1::N30Click() {}
+void TForm1::N30Click() {
+    omvera::N30Click(state(), DesktopPageOpener());
+}
+void TForm1::N43Click() {
+    const MainWindowModel& m = state().Form1;
+    if (!m.RichEdit1Visible && !m.Image1Visible) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Омвера"));
+    if (!RunPrintDialog(printer)) return;
+    const MainWindowEncoders encoders(Image1->Bitmap(), *image1Canvas_, *image1Record_,
+                                      m.RichEdit1Lines);
+    encoders.Print(printer, m.RichEdit1Visible, m.Image1Visible);
+}
 
 void TForm1::Button2Click() {
     Chart(&omvera::Button2Click);
@@ -348,7 +386,9 @@ void TForm1::Button2Click() {
 void TForm1::Button3Click() {
     Chart(&omvera::Button3Click);
 }
-void TForm1::Button4Click() {}
+void TForm1::Button4Click() {
+    Chart([](State& s, ChartCanvases& c) { omvera::Button4Click(s, c); });
+}
 void TForm1::Button5Click() {
     Chart(&omvera::Button5Click);
 }

@@ -12,6 +12,7 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QTextEdit;
 
@@ -19,8 +20,10 @@ namespace omvera {
 
 class Application;
 class PainterCanvas;
+class PictureRecorder;
 class PictureWidget;
 struct ChartCanvases;
+struct SaveDialogModel;
 struct State;
 
 class TForm1 : public QMainWindow {
@@ -85,6 +88,8 @@ class TForm1 : public QMainWindow {
     void N32Click();
     void N33Click();
     void N30Click();
+    // "Печать": the text and/or the picture through the print dialog.
+    void N43Click();
     // Buttons.
     void Button2Click();
     void Button3Click();
@@ -95,6 +100,10 @@ class TForm1 : public QMainWindow {
     // Runs a chart command of the core on the picture and the view and grid windows (inside
     // the caller's command boundary).
     void Chart(void (*command)(State&, ChartCanvases&));
+
+    // The modal dialogs of "Сохранить как..." and "Печать" (tests answer them instead).
+    std::function<bool(SaveDialogModel&)> RunSaveDialog;
+    std::function<bool(QPrinter&)> RunPrintDialog;
 
   protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -112,6 +121,8 @@ class TForm1 : public QMainWindow {
     std::map<std::string, QAction*> menuItems_;
     std::vector<std::string> shownLines_;
     std::unique_ptr<PainterCanvas> image1Canvas_;
+    // The chart commands draw through it, so the picture can be saved and printed as vectors.
+    std::unique_ptr<PictureRecorder> image1Record_;
 };
 
 } // namespace omvera

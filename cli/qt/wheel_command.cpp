@@ -1,26 +1,26 @@
 // omvera-cli wheel: the natal chart picture of "Взрослый", drawn off-screen by the same
-// command as the main window's menu item on a picture of the asked size, written as BMP or
-// PNG. Text needs a font rasteriser, so this command is built with the Qt views and runs on
-// Qt's off-screen platform: no display is needed.
+// command as the main window's menu item on a picture of the asked size, written as BMP, PNG
+// or PDF (the wheel as vectors). Text needs a font rasteriser, so this command is built with
+// the Qt views and runs on Qt's off-screen platform: no display is needed.
 #include "app/chart_commands.h"
 #include "app/chart_drawing.h"
 #include "app/state.h"
+#include "app/ui/document_output.h"
 #include "base/data_path.h"
 #include "base/text_file.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
+#include "cli/qt/gui_application.h"
 #include "cli/second_chart_options.h"
 #include "drawing/bitmap.h"
 #include "drawing/glyphs.h"
+#include "drawing/picture_record.h"
 #include "drawing/ui/painter_canvas.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <ostream>
 #include <regex>
@@ -49,14 +49,15 @@ const char* const kWheelKindHelp =
     "                   double-click on a found lunar return, with the second chart below\n"
     "  --pick N         (lunar) which of the three returns found, 1..3 (default 1)\n";
 const char* const kWheelHelpTail =
-    "  --out FILE       the picture file: BMP for a name ending in .bmp, PNG for .png\n"
+    "  --out FILE       the picture file: BMP for a name ending in .bmp, PNG for .png,\n"
+    "                   PDF (the wheel as vectors on an A4 page) for .pdf\n"
     "  --size WxH       the picture's size in pixels, each 16..6000 (default 471x336,\n"
     "                   the picture of the main window at its design size)\n"
     "  --help           show this text\n"
     "\n"
     "Warnings go to stderr. Bad arguments end with exit status 2.\n";
 
-enum class PictureFormat { Bmp, Png };
+enum class PictureFormat { Bmp, Png, Pdf };
 
 PictureFormat FormatOf(const std::string& file) {
     std::string lower = file;
@@ -68,39 +69,20 @@ PictureFormat FormatOf(const std::string& file) {
     };
     if (endsWith(".bmp")) return PictureFormat::Bmp;
     if (endsWith(".png")) return PictureFormat::Png;
-    throw UsageError("wheel: the file '" + file + "' does not end in .bmp or .png");
+    if (endsWith(".pdf")) return PictureFormat::Pdf;
+    throw UsageError("wheel: имя файла «" + file + "» не кончается на .bmp, .png или .pdf");
 }
 
 void ParseSize(const std::string& text, int& width, int& height) {
     static const std::regex kSize(R"((\d{1,5})[xX](\d{1,5}))");
     std::smatch m;
     if (!std::regex_match(text, m, kSize))
-        throw UsageError("wheel: the size '" + text + "' is not WxH");
+        throw UsageError("wheel: размер «" + text + "» не в виде ШxВ");
     width = std::stoi(m[1]);
     height = std::stoi(m[2]);
     if (width < kMinSide || width > kMaxSide || height < kMinSide || height > kMaxSide)
-        throw UsageError("wheel: the size '" + text + "' is out of range " +
-                         std::to_string(kMinSide) + ".." + std::to_string(kMaxSide) +
-                         " in each direction");
-}
-
-// Qt's font rasteriser needs a GUI application; without a display the off-screen platform
-// serves (unless the caller chose a platform). Returns the application it made, if any.
-// Qt's own diagnostics (such as a missing runtime folder) are not the command's output: only
-// its critical messages reach stderr.
-void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "omvera-cli: %s\n", message.toLocal8Bit().constData());
-}
-
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-    if (QCoreApplication::instance()) return nullptr;
-    qInstallMessageHandler(QtMessages);
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "omvera-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+        throw UsageError("wheel: размер «" + text + "» вне пределов " + std::to_string(kMinSide) +
+                         ".." + std::to_string(kMaxSide) + " по каждой стороне");
 }
 
 // The picture of one chart command, with what its second chart form's button draws.
@@ -110,10 +92,10 @@ void DrawKind(State& s, ChartCanvases& c, const ChartOptions& o) {
     auto refuse = [&o](const std::vector<std::string>& names, const std::string& k) {
         for (const auto& n : names)
             if (o.values.count(n))
-                throw UsageError("wheel: " + n + " does not go with --kind " + k);
+                throw UsageError("wheel: параметр " + n + " не подходит к --kind " + k);
     };
     if (kind != "lunar" && o.values.count("--pick"))
-        throw UsageError("wheel: --pick is only for --kind lunar");
+        throw UsageError("wheel: параметр --pick только для --kind lunar");
     if (kind == "natal") {
         refuse(kPartnerOptions, kind);
         refuse(kReturnOptions, kind);
@@ -142,8 +124,8 @@ void DrawKind(State& s, ChartCanvases& c, const ChartOptions& o) {
         s.ID2.ListBox1Index = pick - 1;
         SecondChartLunarListDblClick(s, c);
     } else {
-        throw UsageError("wheel: unknown kind '" + kind +
-                         "' (natal, transit, synastry, solar or lunar)");
+        throw UsageError("wheel: неизвестный вид карты «" + kind +
+                         "» (natal, transit, synastry, solar или lunar)");
     }
 }
 
@@ -160,7 +142,7 @@ int WheelCommand(const Args& args, std::ostream& out, std::ostream& err) {
         return 0;
     }
     const auto outFile = o.values.find("--out");
-    if (outFile == o.values.end()) throw UsageError("wheel: --out FILE is required");
+    if (outFile == o.values.end()) throw UsageError("wheel: нужен параметр --out FILE");
     const PictureFormat format = FormatOf(outFile->second);
     int width = kDefaultWidth, height = kDefaultHeight;
     if (const auto size = o.values.find("--size"); size != o.values.end())
@@ -177,18 +159,31 @@ int WheelCommand(const Args& args, std::ostream& out, std::ostream& err) {
 
     QImage picture, prosm, aspq;
     PainterCanvas image1(picture), prosmCanvas(prosm), aspqCanvas(aspq);
-    ChartCanvases canvases{image1, prosmCanvas, aspqCanvas};
+    PictureRecorder record(image1);
+    ChartCanvases canvases{record, prosmCanvas, aspqCanvas};
     DrawKind(s, canvases, o);
 
     for (const std::string& w : s.Warnings) err << "Предупреждение: " << w << "\n";
-    const Bitmap bitmap = FromQImage(picture.copy(0, 0, image1.Width(), image1.Height()));
-    WriteFileAtomically(outFile->second,
-                        format == PictureFormat::Bmp ? EncodeBmp(bitmap) : EncodePng(bitmap));
+    const QImage pixels = picture.copy(0, 0, image1.Width(), image1.Height());
+    std::string bytes;
+    if (format == PictureFormat::Bmp) {
+        bytes = EncodeBmp(FromQImage(pixels));
+    } else if (format == PictureFormat::Png) {
+        bytes = PngBytes(pixels);
+    } else {
+        PagedDocument doc;
+        doc.Picture = &record.Ops();
+        doc.PictureWidth = image1.Width();
+        doc.PictureHeight = image1.Height();
+        doc.PictureFont = image1.Font;
+        bytes = PdfBytes(doc);
+    }
+    WriteFileAtomically(outFile->second, bytes);
     return 0;
 }
 
-const CommandRegistration kWheel("wheel", "draw the natal chart picture of one chart as BMP or PNG",
-                                 WheelCommand);
+const CommandRegistration
+    kWheel("wheel", "draw the natal chart picture of one chart as BMP, PNG or PDF", WheelCommand);
 
 } // namespace
 } // namespace omvera::cli

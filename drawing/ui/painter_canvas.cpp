@@ -17,86 +17,114 @@ QPen PenOf(std::uint32_t colour) {
     return pen;
 }
 
-} // namespace
-
-PainterCanvas::PainterCanvas(QImage& image)
-    : image_(image), width_(image.width()), height_(image.height()) {
+void SetCanvasFont(QFont& font) {
     // The chart's texts stand in cells laid out for a narrow 8-point sans serif: header lines
     // 15 pixels apart, rows 25 apart, the "r" marker 3 pixels before a row's degrees. A
     // semi-condensed sans serif 11 pixels high (13 pixels a line) fits them; "MS Sans Serif"
     // itself is rarely installed.
-    Font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arial"), QStringLiteral("MS Sans Serif")});
-    Font.setStyleHint(QFont::SansSerif);
-    Font.setPixelSize(11);
-    Font.setStretch(QFont::SemiCondensed);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setStretch(QFont::SemiCondensed);
+}
+
+} // namespace
+
+PainterCanvas::PainterCanvas(QImage& image)
+    : image_(&image), width_(image.width()), height_(image.height()) {
+    SetCanvasFont(Font);
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter, int width, int height)
+    : painter_(&painter), width_(std::max(width, 0)), height_(std::max(height, 0)) {
+    SetCanvasFont(Font);
+}
+
+template <class F> void PainterCanvas::Paint(F&& paint) {
+    if (painter_) {
+        painter_->save();
+        paint(*painter_);
+        painter_->restore();
+        return;
+    }
+    if (image_->isNull()) return;
+    QPainter p(image_);
+    paint(p);
 }
 
 void PainterCanvas::SetSize(int width, int height) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
-    if (image_.width() >= width_ && image_.height() >= height_ && !image_.isNull()) return;
-    QImage grown(std::max({width_, image_.width(), 1}), std::max({height_, image_.height(), 1}),
+    if (!image_) return;
+    QImage& image = *image_;
+    if (image.width() >= width_ && image.height() >= height_ && !image.isNull()) return;
+    QImage grown(std::max({width_, image.width(), 1}), std::max({height_, image.height(), 1}),
                  QImage::Format_RGB32);
     grown.fill(Qt::white);
-    if (!image_.isNull()) {
+    if (!image.isNull()) {
         QPainter p(&grown);
-        p.drawImage(0, 0, image_);
+        p.drawImage(0, 0, image);
     }
-    image_ = std::move(grown);
+    image = std::move(grown);
 }
 
 void PainterCanvas::Clear() {
-    if (!image_.isNull()) image_.fill(Qt::white);
+    if (image_) {
+        if (!image_->isNull()) image_->fill(Qt::white);
+        return;
+    }
+    Paint([this](QPainter& p) { p.fillRect(QRectF(0, 0, width_, height_), Qt::white); });
 }
 
 void PainterCanvas::LineTo(int x, int y) {
-    if (!image_.isNull()) {
-        QPainter p(&image_);
+    Paint([&](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(PenOf(pen_));
         // Pixel centres, so horizontal and vertical lines stay one pixel wide.
         p.drawLine(QPointF(x_ + 0.5, y_ + 0.5), QPointF(x + 0.5, y + 0.5));
-    }
+    });
     x_ = x, y_ = y;
 }
 
 void PainterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    if (image_.isNull() || x2 <= x1 || y2 <= y1) return;
-    QPainter p(&image_);
-    p.setPen(PenOf(pen_));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+    if (x2 <= x1 || y2 <= y1) return;
+    Paint([&](QPainter& p) {
+        p.setPen(PenOf(pen_));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+    });
 }
 
 void PainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-    if (image_.isNull() || x2 <= x1 || y2 <= y1) return;
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(PenOf(pen_));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+    if (x2 <= x1 || y2 <= y1) return;
+    Paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(PenOf(pen_));
+        p.setBrush(Qt::white);
+        p.drawEllipse(QRectF(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1));
+    });
 }
 
 void PainterCanvas::TextOut(int x, int y, const std::string& text) {
-    if (image_.isNull() || text.empty()) return;
+    if (text.empty()) return;
     const QString s = QString::fromUtf8(text);
-    QPainter p(&image_);
-    p.setFont(Font);
-    const QFontMetrics fm(Font, &image_);
-    const QRect box(x, y, fm.horizontalAdvance(s), fm.height());
-    // The white brush covers the text's cell except its first column, which is the left
-    // side bearing of nearly every glyph: a narrow text just before it (the "r" marker)
-    // keeps its last column.
-    p.fillRect(box.adjusted(1, 0, 0, 0), Qt::white);
-    p.setPen(Qt::black);
-    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, s);
+    Paint([&](QPainter& p) {
+        p.setFont(Font);
+        const QFontMetrics fm(Font, p.device());
+        const QRect box(x, y, fm.horizontalAdvance(s), fm.height());
+        // The white brush covers the text's cell except its first column, which is the left
+        // side bearing of nearly every glyph: a narrow text just before it (the "r" marker)
+        // keeps its last column.
+        p.fillRect(box.adjusted(1, 0, 0, 0), Qt::white);
+        p.setPen(Qt::black);
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, s);
+    });
 }
 
 void PainterCanvas::Draw(int x, int y, const Bitmap& bitmap) {
-    if (image_.isNull() || bitmap.Empty()) return;
-    QPainter p(&image_);
-    p.drawImage(x, y, ToQImage(bitmap));
+    if (bitmap.Empty()) return;
+    Paint([&](QPainter& p) { p.drawImage(x, y, ToQImage(bitmap)); });
 }
 
 QImage ToQImage(const Bitmap& b) {

@@ -1,11 +1,14 @@
 #pragma once
 // The canvas of the Qt views: draws with QPainter into an off-screen QImage (the bitmap of a
 // PictureWidget), so what is drawn survives repaints. Lines and rings are antialiased; the
-// geometry is the core's, to the pixel.
+// geometry is the core's, to the pixel. Over a painter of a PDF file or a printer it draws
+// the same primitives as vectors at the painter's scale.
 #include "drawing/canvas.h"
 
 #include <QFont>
 #include <QImage>
+
+class QPainter;
 
 namespace omvera {
 
@@ -14,6 +17,9 @@ class PainterCanvas : public Canvas {
     // Draws into `image`, which the canvas grows as SetSize asks (never shrinks it). The
     // drawing size starts as the image's size.
     explicit PainterCanvas(QImage& image);
+    // Draws with `painter` (which stays the caller's) on a surface of the given size in the
+    // painter's logical coordinates.
+    PainterCanvas(QPainter& painter, int width, int height);
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }
@@ -32,7 +38,12 @@ class PainterCanvas : public Canvas {
     QFont Font;
 
   private:
-    QImage& image_;
+    // Runs `paint` with a painter on the surface: the caller's (state saved and restored) or
+    // one on the image. Nothing happens without a surface.
+    template <class F> void Paint(F&& paint);
+
+    QImage* image_ = nullptr;
+    QPainter* painter_ = nullptr;
     int width_, height_;
     std::uint32_t pen_ = 0;
     int x_ = 0, y_ = 0;

@@ -35,6 +35,7 @@ ChartFieldsPanel::ChartFieldsPanel(ChartForm& form, QWidget* parent)
     Edit1 = new QLineEdit(parent);
     Edit1->setObjectName("Edit1");
     Edit1->setGeometry(96, 12, 300, 22);
+    Edit1->setMaxLength(static_cast<int>(kNameMaxLength));
     connect(Edit1, &QLineEdit::textEdited, this,
             [this](const QString& t) { form_.Edit1 = t.toStdString(); });
 
@@ -75,6 +76,8 @@ ChartFieldsPanel::ChartFieldsPanel(ChartForm& form, QWidget* parent)
     Edit3 = new QLineEdit(parent);
     Edit3->setObjectName("Edit3");
     Edit3->setGeometry(296, 156, 80, 22);
+    Edit2->setMaxLength(static_cast<int>(kCoordinateMaxLength));
+    Edit3->setMaxLength(static_cast<int>(kCoordinateMaxLength));
     Label12 = MakeLabel(parent, "Label12", "Градус.Мин", 296, 180);
     connect(Edit2, &QLineEdit::textEdited, this,
             [this](const QString& t) { form_.Edit2 = t.toStdString(); });

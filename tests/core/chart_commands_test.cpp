@@ -1,6 +1,6 @@
 #include "app/chart_commands.h"
-#include "base/errors.h"
 #include "app/state.h"
+#include "base/errors.h"
 #include "drawing/recording_canvas.h"
 
 #include <gmock/gmock.h>
@@ -78,6 +78,12 @@ TEST(ViewCommands, ProsmAndAspqCaptionsAndContents) {
     N27Click(s, c.all);
     EXPECT_EQ(s.Views.ProsmCaption, "Транзит");
 
+    // The forms hold no month yet: each form is named once however often it is read.
+    ASSERT_EQ(s.Warnings.size(), 2u);
+    EXPECT_THAT(s.Warnings[0], testing::HasSubstr("месяц не выбран"));
+    s.Warnings.clear();
+    s.ID1.SetMonthIndex(0);
+    s.ID2.SetMonthIndex(0);
     s.ProgramFolder = "/nonexistent";
     N31Click(s, c.all); // reloads the glyphs: all missing, reported once
     EXPECT_EQ(s.Warnings.size(), 1u);

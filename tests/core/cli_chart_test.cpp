@@ -103,7 +103,7 @@ TEST(CliChart, ReadableTableAndDefaultPlacidus) {
 TEST(CliChart, WarnsWhereTheHouseSystemIsUndefined) {
     const RunResult r = RunChart("--date 15.6.1980 --time 3:00 --lat 70 --lon 20 --json");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_THAT(r.out, HasSubstr("\"warning\": \"Система домов \\\"Плацидус\\\" не определена"));
+    EXPECT_THAT(r.out, HasSubstr("\"warnings\": [\"Система домов \\\"Плацидус\\\" не определена"));
     EXPECT_THAT(r.err, HasSubstr("Предупреждение"));
     const std::vector<double> cusps = JsonArray(r.out, "cusps");
     ASSERT_EQ(cusps.size(), 12u);
@@ -147,7 +147,7 @@ TEST(CliChart, RefusesBadArguments) {
     }
     const RunResult missing = RunChart("--date 15.1.1980 --time 12:30 --lat");
     EXPECT_EQ(missing.status, 2);
-    EXPECT_THAT(missing.err, HasSubstr("needs a value"));
+    EXPECT_THAT(missing.err, HasSubstr("нет значения"));
     // The ends of the ranges are accepted.
     EXPECT_EQ(RunChart("--date 31.12.2050 --time 23:60" + place).status, 0);
     EXPECT_EQ(RunChart("--date 1.1.1880 --time 0:0" + place).status, 0);

@@ -54,14 +54,6 @@ TEST(BitmapFiles, RoundTripAndPaletteImages) {
     EXPECT_THROW(DecodeBmp(std::string(100, 'x'), "text"), Error);
 }
 
-TEST(BitmapFiles, PngHasSignatureAndChunks) {
-    const std::string png = EncodePng(MakeBitmap(2, 2, 0xABCDEF));
-    EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n"));
-    EXPECT_NE(png.find("IHDR"), std::string::npos);
-    EXPECT_NE(png.find("IDAT"), std::string::npos);
-    EXPECT_EQ(png.substr(png.size() - 8, 4), "IEND");
-}
-
 TEST(LoadGlyphs, MissingFilesAreReportedOnceTogether) {
     const fs::path dir = fs::temp_directory_path() / "omvera_glyphs_test";
     fs::remove_all(dir);
@@ -97,4 +89,31 @@ TEST(LoadGlyphs, ShippedGlyphsAllLoad) {
     EXPECT_TRUE(s.Warnings.empty()) << s.Warnings[0];
     for (int i = 1; i <= 16; ++i) EXPECT_FALSE(s.Drawing.BodyGlyphs[i].Empty()) << i;
     for (int i = 1; i <= 12; ++i) EXPECT_FALSE(s.Drawing.SignGlyphs[i].Empty()) << i;
+}
+
+TEST(LoadGlyphs, GlyphPathsThatAreNotFilesAreNamedNotFatal) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("omvera_glyph_folders_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "Dann");
+    State s;
+    s.ProgramFolder = dir.string();
+    for (int i = 1; i <= 12; ++i)
+        WriteFileAtomically(
+            DataFile(s, ("\\Dann\\" + std::string(kSignGlyphNames[i]) + ".bmp").c_str()),
+            EncodeBmp(MakeBitmap(4, 4, 0)));
+    for (int i = 3; i <= 16; ++i)
+        WriteFileAtomically(
+            DataFile(s, ("\\Dann\\" + std::string(kBodyGlyphNames[i]) + ".bmp").c_str()),
+            EncodeBmp(MakeBitmap(5, 5, 0)));
+    fs::create_directories(dir / "Dann" / "Sol.bmp");         // a folder
+    fs::create_symlink("Sol.bmp", dir / "Dann" / "Luna.bmp"); // a link to that folder
+    ASSERT_NO_THROW(LoadGlyphs(s));
+    ASSERT_EQ(s.Warnings.size(), 1u);
+    EXPECT_THAT(s.Warnings[0], testing::HasSubstr("Sol.bmp"));
+    EXPECT_THAT(s.Warnings[0], testing::HasSubstr("Luna.bmp"));
+    EXPECT_THAT(s.Warnings[0], testing::Not(testing::HasSubstr("basic_filebuf")));
+    EXPECT_TRUE(s.Drawing.BodyGlyphs[1].Empty());
+    EXPECT_EQ(s.Drawing.BodyGlyphs[3].Width, 5);
+    fs::remove_all(dir);
 }

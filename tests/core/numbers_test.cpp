@@ -93,6 +93,7 @@ TEST(Numbers, PointStaysTheSeparatorUnderACommaLocale) {
     EXPECT_EQ(FormatFixed(-0.3, 0, 2), "-0.30");
 
     State state;
+    state.ID1.SetMonthIndex(0);
     state.ID1.Edit2 = "56.01";
     state.ID1.Edit3 = "92.45";
     ReadChartInput(state, 1);

@@ -1,5 +1,5 @@
-#include "base/errors.h"
 #include "app/state.h"
+#include "base/errors.h"
 #include "base/text_file.h"
 #include "reports/line_cipher.h"
 #include "reports/section_search.h"
@@ -188,7 +188,7 @@ TEST_F(SectionSearch, AKeyThatNoWindows1251LineCanHoldMatchesNothing) {
 
 TEST_F(SectionSearch, AMissingFileFailsNamingItAndKeepsEarlierLines) {
     State state;
-    RichEdit1Sink sink(state.Form1);
+    AppendingLineSink sink(state.Form1.RichEdit1Lines);
     sink.AddLine("Описание карты гороскопа   ");
     const std::string missing = (dir_ / "PLZODIAC.txt").string();
     try {
@@ -215,4 +215,18 @@ TEST(StripThroughMark, DeletesThroughTheFirstOccurrence) {
     s = "ab]]";
     StripThroughMark("]]", s);
     EXPECT_EQ(s, "");
+}
+
+TEST_F(SectionSearch, CrOnlyAndMixedLineEndsReadAsLines) {
+    const std::string path = (dir_ / "cr.txt").string();
+    WriteFileAtomically(path, Utf8ToCp1251OrThrow("&A\rтекст\r\n&B\nb\r&\r"));
+    EXPECT_EQ(Print(path, {{"A"}, {"B"}}), (Lines{" A", "текст", " B", "b"}));
+    const std::string enc = (dir_ / "cr_enc.txt").string();
+    WriteFileAtomically(enc, EncodeLine(Utf8ToCp1251OrThrow("&A"), RadixKey) + "\r" +
+                                 EncodeLine(Utf8ToCp1251OrThrow("строка"), RadixKey) + "\r" +
+                                 EncodeLine("&", RadixKey) + "\r");
+    VectorLineSink sink;
+    PrintSections(sink, enc, StoredForm::Enciphered, RadixKey, '&', TitleMode::FirstCharBlank,
+                  std::vector<SectionKey>{{"A"}});
+    EXPECT_EQ(sink.lines, (Lines{" A", "строка"}));
 }

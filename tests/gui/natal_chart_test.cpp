@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <set>
 
 using namespace omvera;
@@ -19,7 +20,10 @@ TEST_F(GuiTest, AdultNatalChartDrawsTheWheel) {
     f->show();
     Menu("N40"); // "Карта" / "Радикс" / "Взрослый"
     ASSERT_TRUE(errors.empty()) << errors.front();
-    EXPECT_TRUE(warnings.empty()) << warnings.front(); // every glyph loaded
+    // Every glyph loaded; the one message says that the first form has no month chosen.
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "Окно «Исходные-Данные»: месяц не выбран (Выбери месяц); карта "
+                           "рассчитана для месяца 0.");
     EXPECT_EQ(state().ChartKind, "Радикс");
     EXPECT_TRUE(f->Image1->isVisible());
     EXPECT_FALSE(f->RichEdit1->isVisible());
@@ -65,4 +69,34 @@ TEST_F(GuiTest, AdultNatalChartDrawsTheWheel) {
     f->Button5->click();
     EXPECT_TRUE(f->Image1->isVisible());
     EXPECT_EQ(f->Image1->Bitmap().copy(0, 0, w, h), picture);
+}
+
+TEST_F(GuiTest, InterpretationShowsTheNatalReportInTheTextView) {
+    TForm1* f = app().Form1;
+    f->show();
+    Menu("N40");
+    f->Button4->click();
+    ASSERT_TRUE(errors.empty()) << errors.front();
+    EXPECT_TRUE(f->RichEdit1->isVisible());
+    EXPECT_FALSE(f->Image1->isVisible());
+    EXPECT_FALSE(f->Button4->isVisible());
+    EXPECT_TRUE(f->Button5->isVisible() && f->Button6->isVisible());
+    const QString text = f->RichEdit1->toPlainText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Описание карты гороскопа")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Аспекты планет показывают")));
+    // Every group printed sections of the shipped texts: the planets in signs start right
+    // after their title.
+    const auto& lines = state().Form1.RichEdit1Lines;
+    const auto title = std::find(lines.begin(), lines.end(), "Положение Планет в знаках зодиака");
+    ASSERT_NE(title, lines.end());
+    ASSERT_LT(title + 2, lines.end());
+    EXPECT_EQ((title + 2)->rfind(" Солнце в ", 0), 0u) << *(title + 2);
+    EXPECT_GT(lines.size(), 500u);
+
+    // "Детский": the child's report has no houses of the planets.
+    Menu("N41");
+    f->Button4->click();
+    ASSERT_TRUE(errors.empty()) << errors.front();
+    EXPECT_FALSE(f->RichEdit1->toPlainText().contains(QStringLiteral("Положение Планет в домах")));
+    EXPECT_TRUE(f->RichEdit1->toPlainText().contains(QStringLiteral("Положение Домов в знаках")));
 }

@@ -38,7 +38,20 @@ menu() {
     sleep 0.3
     for k in "$@"; do xdotool key "$k"; sleep 0.15; done
     sleep 0.4
+    dismiss
 }
+# Closes the message a command ends with, if any (the warning box "Омвера": the forms start
+# with no month chosen, which every chart reports), and keeps a picture of it.
+dismiss() {
+    local box
+    box=$(xdotool search --onlyvisible --name "^Омвера\$" 2>/dev/null | head -n1 || true)
+    [ -n "$box" ] || return 0
+    /usr/bin/import -window root "$shots/message-$((++messages)).png"
+    xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
+    xdotool key Return
+    sleep 0.4
+}
+messages=0
 alive() { kill -0 "$app" 2>/dev/null || { echo "the program ended unexpectedly after: $1"; exit 1; }; }
 
 shot 01-start

@@ -65,13 +65,13 @@ done
 
 # Sources that cannot be stored fail the build, naming file and line.
 mkdir -p "$WORK/bad/Dann/Radix"
-printf 'ok\nстрока с \x01 внутри\n' > "$WORK/bad/Dann/Radix/aspec.txt"
+printf 'ok\nстрока с \x01 внутри\n' > "$WORK/bad/Dann/Radix/natal_aspects.txt"
 "$TOOL" "$WORK/bad" "$WORK/bad-out" 2> "$WORK/err" && fail "control character enciphered"
-grep -q 'aspec.txt:2:10:' "$WORK/err" || fail "control character reported: $(cat "$WORK/err")"
-printf 'ok\nok\nэмодзи 😀\n' > "$WORK/bad/Dann/Radix/aspec.txt"
+grep -q 'natal_aspects.txt:2:10:' "$WORK/err" || fail "control character reported: $(cat "$WORK/err")"
+printf 'ok\nok\nэмодзи 😀\n' > "$WORK/bad/Dann/Radix/natal_aspects.txt"
 "$TOOL" "$WORK/bad" "$WORK/bad-out" 2> "$WORK/err" && fail "emoji converted"
-grep -q 'aspec.txt:3:' "$WORK/err" || fail "emoji reported: $(cat "$WORK/err")"
-rm "$WORK/bad/Dann/Radix/aspec.txt"
+grep -q 'natal_aspects.txt:3:' "$WORK/err" || fail "emoji reported: $(cat "$WORK/err")"
+rm "$WORK/bad/Dann/Radix/natal_aspects.txt"
 printf 'x\n' > "$WORK/bad/Dann/Radix/plzodiac.txt"
 "$TOOL" "$WORK/bad" "$WORK/bad-out" 2> "$WORK/err" && fail "misspelt name accepted"
 grep -q 'PLZODIAC.txt' "$WORK/err" || fail "misspelt name reported: $(cat "$WORK/err")"
