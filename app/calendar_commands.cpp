@@ -21,7 +21,7 @@ void KalendarButton3Click(State& state) {
                            u16(d2.day), u16(d2.month), u16(d2.year)};
     state.Kalendar.Label5Visible = WholeDay(d2) < WholeDay(d1);
     state.Views.KalendarVisible = false;
-    if (state.ChartKind == "Усталость") {
+    if (state.ChartKind == ChartKindId::Fatigue) {
         FatigueCalendar(state);
         return;
     }
@@ -59,7 +59,7 @@ void FatigueCalendar(State& state) {
     const double birth =
         JulianDay(f.SpinEdit2.Value() + f.SpinEdit3.Value() / 24.0 + f.SpinEdit4.Value() / 1440.0,
                   f.Month(), f.SpinEdit1.Value());
-    if (state.ChartKind != "Усталость") return;
+    if (state.ChartKind != ChartKindId::Fatigue) return;
     const KalendarDates& c = state.CalendarDates;
     const double j1 = JulianDay(c.Day1, c.Month1, c.Year1);
     const double j2 = JulianDay(c.Day2, c.Month2, c.Year2);

@@ -28,17 +28,17 @@ namespace {
 
 // Chart 1 alone: wheel, header, positions, houses, house column and aspect lines. Only
 // "Ожидаем партнера" keeps the scan controls.
-void DrawNatalChart(State& state, ChartCanvases& c, const char* kind, bool scanControls = false) {
+void DrawNatalChart(State& state, ChartCanvases& c, ChartKindId kind, bool scanControls = false) {
     auto& form = state.Form1;
     LayoutMainWindowAndPicture(state, c.Image1);
     state.ChartKind = kind;
     form.GroupBox1Visible = false;
     ClearChartImage(state, c.Image1);
     DrawWheel(state, c.Image1);
-    DrawChartHeader(state, c.Image1, 1);
-    DrawPositionTable(state, c.Image1, 1);
-    DrawHouses(state, c.Image1, 1);
-    DrawHouseTable(state, c.Image1, 1);
+    DrawChartHeader(state, c.Image1, ChartSlot::First);
+    DrawPositionTable(state, c.Image1, TablePlace::FirstBeside);
+    DrawHouses(state, c.Image1, ChartSlot::First);
+    DrawHouseTable(state, c.Image1, TablePlace::FirstBeside);
     DrawChartAspects(state, c.Image1);
     form.Image1Visible = true;
     form.RichEdit1Visible = false;
@@ -49,22 +49,22 @@ void DrawNatalChart(State& state, ChartCanvases& c, const char* kind, bool scanC
 } // namespace
 
 void N40Click(State& state, ChartCanvases& canvases) {
-    DrawNatalChart(state, canvases, "Радикс");
+    DrawNatalChart(state, canvases, ChartKindId::Radix);
 }
 
 void N41Click(State& state, ChartCanvases& canvases) {
-    DrawNatalChart(state, canvases, "Радикс детский");
+    DrawNatalChart(state, canvases, ChartKindId::RadixChild);
 }
 
 void N36Click(State& state, ChartCanvases& canvases) {
-    DrawNatalChart(state, canvases, "Синастрия ожидания", true);
+    DrawNatalChart(state, canvases, ChartKindId::SynastryWaiting, true);
 }
 
 // --- View window TProsm --------------------------------------------------------------
 
 namespace {
 
-void ShowProsm(State& state, ChartCanvases& c, const char* caption, int selector) {
+void ShowProsm(State& state, ChartCanvases& c, const char* caption, TablePlace selector) {
     state.Views.ProsmCaption = caption;
     state.Views.ProsmVisible = true;
     c.Prosm.Clear(); // showing the window repaints it
@@ -75,11 +75,11 @@ void ShowProsm(State& state, ChartCanvases& c, const char* caption, int selector
 } // namespace
 
 void N26Click(State& state, ChartCanvases& canvases) {
-    ShowProsm(state, canvases, "Радикс", 3);
+    ShowProsm(state, canvases, "Радикс", TablePlace::FirstInView);
 }
 
 void N27Click(State& state, ChartCanvases& canvases) {
-    ShowProsm(state, canvases, "Транзит", 4);
+    ShowProsm(state, canvases, "Транзит", TablePlace::SecondInView);
 }
 
 // --- Grid window TAspq ---------------------------------------------------------------
@@ -98,12 +98,12 @@ void ShowAspq(State& state, ChartCanvases& c, const char* caption) {
 void N31Click(State& state, ChartCanvases& canvases) {
     LoadGlyphs(state);
     ShowAspq(state, canvases, "Аспекты радикса");
-    DrawSeparationGrid(state, canvases.Aspq, 1);
+    DrawSeparationGrid(state, canvases.Aspq, ChartSlot::First);
 }
 
 void N32Click(State& state, ChartCanvases& canvases) {
     ShowAspq(state, canvases, "Аспекты Транзита");
-    DrawSeparationGrid(state, canvases.Aspq, 2);
+    DrawSeparationGrid(state, canvases.Aspq, ChartSlot::Second);
 }
 
 void N33Click(State& state, ChartCanvases& canvases) {

@@ -33,14 +33,17 @@ void LoadGlyphs(State& state) {
     LoadGlyphs(state.ProgramFolder, state.Drawing, state.Warnings);
 }
 
-void DrawChartHeader(State& state, Canvas& canvas, int n, std::string_view directionDate) {
+void DrawChartHeader(State& state, Canvas& canvas, ChartSlot chart,
+                     std::string_view directionDate) {
+    const int n = static_cast<int>(chart);
     if (n < 1 || n > 3) return;
     ComputeDailyMotion(state, n);
     DrawHeaderTexts(state.ID1, state.ID2, canvas, n, directionDate);
-    DrawBodies(state, canvas, n);
+    DrawBodies(state, canvas, chart);
 }
 
-void DrawBodies(State& state, Canvas& canvas, int n) {
+void DrawBodies(State& state, Canvas& canvas, ChartSlot chart) {
+    const int n = static_cast<int>(chart);
     if (n < 1 || n > 3) return;
     ReadChartInput(state, n);
     if (n == 3)
@@ -50,7 +53,8 @@ void DrawBodies(State& state, Canvas& canvas, int n) {
     DrawBodiesAt(state.Drawing, state.PlanUst, canvas, n, CurrentPositions(state));
 }
 
-void DrawPositionTable(State& state, Canvas& canvas, int n) {
+void DrawPositionTable(State& state, Canvas& canvas, TablePlace place) {
+    const int n = static_cast<int>(place);
     if (n < 1 || n > 5) return;
     if (n != 5)
         ComputeDailyMotion(state, n);
@@ -70,7 +74,8 @@ void DrawPositionTable(State& state, Canvas& canvas, int n) {
                      state.DailyMotion);
 }
 
-void DrawHouses(State& state, Canvas& canvas, int n) {
+void DrawHouses(State& state, Canvas& canvas, ChartSlot chart) {
+    const int n = static_cast<int>(chart);
     if (n != 1 && n != 2) return;
     ReadChartInput(state, n);
     std::array<double, 13> cusps{};
@@ -78,7 +83,8 @@ void DrawHouses(State& state, Canvas& canvas, int n) {
     DrawHousesAt(state.Drawing, canvas, n, cusps);
 }
 
-void DrawHouseTable(State& state, Canvas& canvas, int n) {
+void DrawHouseTable(State& state, Canvas& canvas, TablePlace place) {
+    const int n = static_cast<int>(place);
     if (n < 1 || n > 4) return;
     const char letter = CurrentHouseLetter(state);
     std::array<double, 13> cusps{};
@@ -90,7 +96,8 @@ void DrawGridHeaders(State& state, Canvas& canvas) {
     DrawGridHeaders(state.Drawing, canvas);
 }
 
-void DrawSeparationGrid(State& state, Canvas& canvas, int n) {
+void DrawSeparationGrid(State& state, Canvas& canvas, ChartSlot chart) {
+    const int n = static_cast<int>(chart);
     if (n != 1 && n != 2) return;
     ReadChartInput(state, n);
     ComputeAllBodies(state);

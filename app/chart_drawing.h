@@ -11,6 +11,18 @@ namespace omvera {
 class Canvas;
 struct State;
 
+// Which chart a drawing step draws: the chart of TID1, of TID2, or the directed positions.
+enum class ChartSlot { First = 1, Second = 2, Directed = 3 };
+// Where a position column or a house table goes: beside the wheel on Image1 (chart 1,
+// chart 2, the directed positions) or in the view window TProsm (chart 1, chart 2).
+enum class TablePlace {
+    FirstBeside = 1,
+    SecondBeside = 2,
+    FirstInView = 3,
+    SecondInView = 4,
+    DirectedBeside = 5
+};
+
 // The empty wheel (drawing/wheel.h) with its centre stored in state.Drawing.
 void DrawWheel(State& state, Canvas& canvas);
 
@@ -18,27 +30,27 @@ void DrawWheel(State& state, Canvas& canvas);
 // could not be read goes to state.Warnings.
 void LoadGlyphs(State& state);
 
-// n = 1 chart 1, 2 chart 2, 3 directions (with the directions date text): daily motions,
-// the header texts and the bodies on the wheel.
-void DrawChartHeader(State& state, Canvas& canvas, int n, std::string_view directionDate = {});
+// Daily motions, the header texts and the bodies on the wheel; the directed chart's header
+// carries the directions date text.
+void DrawChartHeader(State& state, Canvas& canvas, ChartSlot chart,
+                     std::string_view directionDate = {});
 
-// Ticks and glyphs of chart n (1, 2; 3: the directed positions).
-void DrawBodies(State& state, Canvas& canvas, int n);
+// Ticks and glyphs of a chart's bodies.
+void DrawBodies(State& state, Canvas& canvas, ChartSlot chart);
 
-// The position column: 1, 2 chart 1, chart 2 beside the wheel; 3, 4 chart 1, chart 2 in
-// TProsm; 5 the directed positions beside the wheel (no body marked retrograde).
-void DrawPositionTable(State& state, Canvas& canvas, int n);
+// The position column (the directed positions with no body marked retrograde).
+void DrawPositionTable(State& state, Canvas& canvas, TablePlace place);
 
-// House cusps of chart n (1, 2) on the wheel.
-void DrawHouses(State& state, Canvas& canvas, int n);
+// House cusps of chart 1 or 2 on the wheel (nothing for the directed positions).
+void DrawHouses(State& state, Canvas& canvas, ChartSlot chart);
 
-// House-system name and cusps: 1, 2 beside the wheel; 3, 4 (chart 1, chart 2) in TProsm.
-void DrawHouseTable(State& state, Canvas& canvas, int n);
+// House-system name and cusps of chart 1 or 2 (nothing for the directed positions).
+void DrawHouseTable(State& state, Canvas& canvas, TablePlace place);
 
 // The separation grid's body glyphs (drawing/separation_grid.h).
 void DrawGridHeaders(State& state, Canvas& canvas);
-// Chart n (1: TID1, 2: TID2) computed and drawn as its separation grid.
-void DrawSeparationGrid(State& state, Canvas& canvas, int n);
+// Chart 1 or 2 computed and drawn as its separation grid.
+void DrawSeparationGrid(State& state, Canvas& canvas, ChartSlot chart);
 // Both charts computed into FirstPoints and SecondPoints and drawn as the mutual grid.
 void DrawMutualGrid(State& state, Canvas& canvas);
 

@@ -52,8 +52,8 @@ void DrawDirectedChart(State& state, Canvas& image) {
     for (int n = 1; n <= 16; ++n) radix[n] = state.BodyPositions[n];
     CuspArray cusps{};
     ComputeHouses(state, 1, CurrentHouseLetter(state), cusps);
-    DrawChartHeader(state, image, 1);
-    DrawHouses(state, image, 1);
+    DrawChartHeader(state, image, ChartSlot::First);
+    DrawHouses(state, image, ChartSlot::First);
     f.Image1Visible = true;
     f.Button4Visible = true;
     f.RichEdit1Visible = false;
@@ -63,8 +63,8 @@ void DrawDirectedChart(State& state, Canvas& image) {
 
     const Directions d = DirectToDialogDate(state, radix, cusps);
     for (std::string& line : DirectionListing(d)) f.RichEdit1Lines.push_back(std::move(line));
-    DrawChartHeader(state, image, 3, state.Dat2.DateEdit1);
-    DrawPositionTable(state, image, 5);
+    DrawChartHeader(state, image, ChartSlot::Directed, state.Dat2.DateEdit1);
+    DrawPositionTable(state, image, TablePlace::DirectedBeside);
 }
 
 } // namespace

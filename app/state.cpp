@@ -5,7 +5,7 @@
 namespace omvera {
 
 ChartKindId CurrentChartKind(const State& state) {
-    return ChartKindFromText(state.ChartKind);
+    return state.ChartKind;
 }
 
 } // namespace omvera

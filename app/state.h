@@ -12,6 +12,7 @@
 #include "calendars/calendar_form.h"
 #include "drawing/drawing_state.h"
 #include "input/chart_form.h"
+#include "input/chart_kind.h"
 #include "input/person_database.h"
 #include "input/settings_forms.h"
 
@@ -37,8 +38,8 @@ struct ViewWindowsModel {
 struct State {
     // The folder every data path is built from; set once at start-up.
     std::string ProgramFolder = ".";
-    // One of the twelve chart-kind strings, empty at start.
-    std::string ChartKind;
+    // The kind the last chart command set (its text is ChartKindText), None at start.
+    ChartKindId ChartKind = ChartKindId::None;
     // Step in days of the scan buttons.
     double ScanStep = 1;
 

@@ -31,8 +31,8 @@ void WriteChartTitle(Canvas& image, const char* text) {
 // The wheel with chart 1's header, bodies and houses, the frame chart 2 is drawn into.
 void DrawFirstChartFrame(State& state, Canvas& image) {
     DrawWheel(state, image);
-    DrawChartHeader(state, image, 1);
-    DrawHouses(state, image, 1);
+    DrawChartHeader(state, image, ChartSlot::First);
+    DrawHouses(state, image, ChartSlot::First);
 }
 
 // Chart 1's frame on a blank picture, then the aspect lines between the two charts.
@@ -46,15 +46,15 @@ void DrawFirstChartWithMutualAspects(State& state, Canvas& image) {
 void DrawSecondChart(State& state, Canvas& image, bool houses) {
     ReadChartInput(state, 2);
     state.ID2.Visible = false;
-    DrawChartHeader(state, image, 2);
-    DrawPositionTable(state, image, 2);
+    DrawChartHeader(state, image, ChartSlot::Second);
+    DrawPositionTable(state, image, TablePlace::SecondBeside);
     if (houses) {
-        DrawHouses(state, image, 2);
-        DrawHouseTable(state, image, 2);
+        DrawHouses(state, image, ChartSlot::Second);
+        DrawHouseTable(state, image, TablePlace::SecondBeside);
     }
 }
 
-void StartPartnerChart(State& state, ChartCanvases& c, const char* kind, bool nameIsKind) {
+void StartPartnerChart(State& state, ChartCanvases& c, ChartKindId kind, bool nameIsKind) {
     auto& form = state.Form1;
     LayoutMainWindowAndPicture(state, c.Image1);
     state.ChartKind = kind;
@@ -66,7 +66,7 @@ void StartPartnerChart(State& state, ChartCanvases& c, const char* kind, bool na
     form.Image1Visible = true;
     form.ScanVisible = true;
     form.Button4Visible = true;
-    if (nameIsKind) state.ID2.Edit1 = state.ChartKind;
+    if (nameIsKind) state.ID2.Edit1 = ChartKindText(state.ChartKind);
     state.ID2.Label10Visible = false;
     state.ID2.Button4Visible = false;
     state.ID2.Visible = true;
@@ -83,7 +83,7 @@ void Scan(State& state, ChartCanvases& c, int direction) {
     form.Button4Visible = true;
     ReadScanStep(state);
     StepFormMoment(state.ID2, direction * state.ScanStep);
-    DrawSecondChart(state, c.Image1, state.ChartKind != "Транзит");
+    DrawSecondChart(state, c.Image1, state.ChartKind != ChartKindId::Transit);
     WriteChartTitle(c.Image1, "Транзит");
     DrawMutualAspects(state, c.Image1);
 }
@@ -93,26 +93,26 @@ void Scan(State& state, ChartCanvases& c, int direction) {
 // --- Transit and synastry with a partner -------------------------------------------------
 
 void N13Click(State& state, ChartCanvases& c) {
-    StartPartnerChart(state, c, "Транзит", true);
+    StartPartnerChart(state, c, ChartKindId::Transit, true);
 }
 void N14Click(State& state, ChartCanvases& c) {
-    StartPartnerChart(state, c, "Транзит медицинский", true);
+    StartPartnerChart(state, c, ChartKindId::TransitMedical, true);
 }
 void N37Click(State& state, ChartCanvases& c) {
-    StartPartnerChart(state, c, "Синастрия карма", false);
+    StartPartnerChart(state, c, ChartKindId::SynastryKarma, false);
 }
 void N38Click(State& state, ChartCanvases& c) {
-    StartPartnerChart(state, c, "Эротика", false);
+    StartPartnerChart(state, c, ChartKindId::Erotic, false);
 }
 void N39Click(State& state, ChartCanvases& c) {
-    StartPartnerChart(state, c, "Синастрия партнерство", false);
+    StartPartnerChart(state, c, ChartKindId::SynastryPartnership, false);
 }
 
 // --- Returns, directions, separate calculations ------------------------------------------
 
 void N22Click(State& state, ChartCanvases& c) {
     LayoutMainWindowAndPicture(state, c.Image1);
-    state.ChartKind = "Соляр";
+    state.ChartKind = ChartKindId::Solar;
     state.Form1.GroupBox1Visible = false;
     state.ID2.Edit1 = "Соляр";
     state.ID2.Label10Visible = false;
@@ -124,7 +124,7 @@ void N22Click(State& state, ChartCanvases& c) {
 
 void N23Click(State& state, ChartCanvases& c) {
     LayoutMainWindowAndPicture(state, c.Image1);
-    state.ChartKind = "Лунар";
+    state.ChartKind = ChartKindId::Lunar;
     state.Form1.GroupBox1Visible = false;
     state.ID2.ListBox1.clear();
     state.ID2.ListBox1Index = -1;
@@ -136,13 +136,13 @@ void N23Click(State& state, ChartCanvases& c) {
 }
 
 void N28Click(State& state, ChartCanvases& c) {
-    state.ChartKind = "Дирекция";
+    state.ChartKind = ChartKindId::Direction;
     state.Views.Dat2Visible = true;
     LayoutMainWindowAndPicture(state, c.Image1);
 }
 
 void N25Click(State& state, ChartCanvases&) {
-    state.ChartKind = "Усталость";
+    state.ChartKind = ChartKindId::Fatigue;
     state.Form1.GroupBox1Visible = false;
     state.Form1.RichEdit1Lines.clear();
     state.Form1.RichEdit1Visible = true;
@@ -150,7 +150,7 @@ void N25Click(State& state, ChartCanvases&) {
 }
 
 void N12Click(State& state, ChartCanvases&) {
-    state.ChartKind = "Транзит";
+    state.ChartKind = ChartKindId::Transit;
     LoadGlyphs(state);
     state.Form1.Image1Visible = false;
     state.Form1.ScanVisible = false;
@@ -190,7 +190,7 @@ void SecondChartAddToChart(State& state, ChartCanvases& c) {
     DrawFirstChartWithMutualAspects(state, c.Image1);
     state.Form1.Image1Visible = true;
     state.Form1.RichEdit1Visible = false;
-    const bool transit = state.ChartKind == "Транзит";
+    const bool transit = state.ChartKind == ChartKindId::Transit;
     DrawSecondChart(state, c.Image1, !transit);
     if (transit) WriteChartTitle(c.Image1, "Транзит");
 }

@@ -17,7 +17,8 @@ extern const std::array<WindowInfo, 12> kWindowRegistry;
 struct MenuItemInfo {
     const char* Name; // "N1".."N43"
     const char* Caption;
-    const char* Parent; // "" for the menu bar
+    const char* Parent;   // "" for the menu bar
+    const char* Shortcut; // a key sequence in portable text ("Ctrl+P"), "" for none
 };
 
 // Every item in menu order (children follow their parent's position among its siblings).

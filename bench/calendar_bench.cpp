@@ -37,7 +37,7 @@ BENCHMARK(BM_TransitReportWork)->Unit(benchmark::kMicrosecond);
 
 void BM_TransitTableOneYear(benchmark::State& st) {
     State s = Prepared();
-    s.ChartKind = "Транзит";
+    s.ChartKind = ChartKindId::Transit;
     for (auto _ : st) {
         s.Form1.RichEdit1Lines.clear();
         s.Kalendar.DateEdit1 = "31.12.2023";

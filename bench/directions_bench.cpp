@@ -46,7 +46,7 @@ void BM_DirectionsReportSixteen(benchmark::State& st) {
     s.ProgramFolder = dir.string();
     s.ID1.Edit1 = "Проба";
     s.ID1.SetMonthIndex(2);
-    s.ChartKind = "Дирекция";
+    s.ChartKind = ChartKindId::Direction;
     s.Dat2.DateEdit1 = "05.03.2020";
     s.Dat2.RadioButton1 = false;
     s.Dat2.RadioButton2 = true;

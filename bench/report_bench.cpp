@@ -16,7 +16,7 @@ State NatalState() {
     State s;
     s.ProgramFolder = OMVERA_BUILD_DIR;
     s.ID1.Edit1 = "Проба";
-    s.ChartKind = "Радикс";
+    s.ChartKind = ChartKindId::Radix;
     // The orbs "Взрослый" leaves after reading the switched-on points.
     s.PointOrbs = {0, 10, 10, 6, 6, 5, 3, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 5};
     return s;

@@ -60,7 +60,7 @@ void BM_SolarReport(benchmark::State& st) {
     State s;
     s.ProgramFolder = dir.string();
     SetBirth(s);
-    s.ChartKind = "Соляр";
+    s.ChartKind = ChartKindId::Solar;
     RecordingCanvas image{0, 0}, prosm{400, 480}, aspq{634, 543};
     ChartCanvases c{image, prosm, aspq};
     for (auto _ : st) {

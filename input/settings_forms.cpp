@@ -60,20 +60,20 @@ void ApplyOrbPreset(PlanetSettingsForm& form, OrbPreset preset) {
     for (int i = 1; i <= 17; ++i) form.Edit[i] = OrbOf(kOrbPresets[i], preset);
 }
 
-void Button1Click(PlanetSettingsForm& form) {
+void PlanUstButton1Click(PlanetSettingsForm& form) {
     ApplyOrbPreset(form, OrbPreset::Radix);
 }
-void Button2Click(PlanetSettingsForm& form) {
+void PlanUstButton2Click(PlanetSettingsForm& form) {
     ApplyOrbPreset(form, OrbPreset::Transit);
 }
-void Button4Click(PlanetSettingsForm& form) {
+void PlanUstButton4Click(PlanetSettingsForm& form) {
     ApplyOrbPreset(form, OrbPreset::Directions);
 }
-void Button5Click(PlanetSettingsForm& form) {
+void PlanUstButton5Click(PlanetSettingsForm& form) {
     ApplyOrbPreset(form, OrbPreset::Synastry);
 }
 
-void Button3Click(PlanetSettingsForm& form) {
+void PlanUstButton3Click(PlanetSettingsForm& form) {
     const bool check = form.SelectAllNext;
     for (int i = 1; i <= 17; ++i) form.CheckBox[i] = check;
     form.SelectAllNext = !check;

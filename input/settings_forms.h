@@ -31,13 +31,13 @@ enum class OrbPreset {
 void ApplyOrbPreset(PlanetSettingsForm& form, OrbPreset preset);
 
 // TPlanUst's handlers.
-void Button1Click(PlanetSettingsForm& form); // "Радикс"
-void Button2Click(PlanetSettingsForm& form); // "Транзит"
-void Button4Click(PlanetSettingsForm& form); // "Дирекции"
-void Button5Click(PlanetSettingsForm& form); // "Синастрия"
+void PlanUstButton1Click(PlanetSettingsForm& form); // "Радикс"
+void PlanUstButton2Click(PlanetSettingsForm& form); // "Транзит"
+void PlanUstButton4Click(PlanetSettingsForm& form); // "Дирекции"
+void PlanUstButton5Click(PlanetSettingsForm& form); // "Синастрия"
 // The select-all toggle: checks all seventeen boxes when SelectAllNext is set, else clears
 // them; either way SelectAllNext flips.
-void Button3Click(PlanetSettingsForm& form);
+void PlanUstButton3Click(PlanetSettingsForm& form);
 // The window became the active one: the next Button3Click checks every box.
 void FormActivate(PlanetSettingsForm& form);
 

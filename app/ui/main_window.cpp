@@ -59,7 +59,31 @@ const HandlerEntry kHandlers[] = {
     {"N33", &TForm1::N33Click}, {"N30", &TForm1::N30Click}, {"N43", &TForm1::N43Click},
 };
 
+bool IsSubmenu(const char* name) {
+    for (const auto& item : kMenuTree)
+        if (std::string(item.Parent) == name) return true;
+    return false;
+}
+
 } // namespace
+
+std::vector<std::string> MenuWiringFaults() {
+    std::vector<std::string> faults;
+    for (const auto& item : kMenuTree) {
+        if (IsSubmenu(item.Name)) continue;
+        int handlers = 0;
+        for (const auto& h : kHandlers) handlers += std::string(h.name) == item.Name;
+        if (handlers != 1)
+            faults.push_back(std::string(item.Name) + ": " + std::to_string(handlers) +
+                             " handlers");
+    }
+    for (const auto& h : kHandlers) {
+        bool found = false;
+        for (const auto& item : kMenuTree) found |= std::string(h.name) == item.Name;
+        if (!found) faults.push_back(std::string(h.name) + ": no menu item");
+    }
+    return faults;
+}
 
 TForm1::TForm1(Application& app) : QMainWindow(nullptr), app_(app) {
     const WindowInfo& info = WindowByClass("TForm1");
@@ -139,16 +163,11 @@ State& TForm1::state() {
 
 void TForm1::BuildMenu() {
     std::map<std::string, QMenu*> menus;
-    auto hasChildren = [](const char* name) {
-        for (const auto& item : kMenuTree)
-            if (std::string(item.Parent) == name) return true;
-        return false;
-    };
     for (const auto& item : kMenuTree) {
         const QString caption = QString::fromUtf8(item.Caption);
         const std::string parent = item.Parent;
         QAction* action = nullptr;
-        if (hasChildren(item.Name)) {
+        if (IsSubmenu(item.Name)) {
             QMenu* menu =
                 parent.empty() ? menuBar()->addMenu(caption) : menus.at(parent)->addMenu(caption);
             menu->setObjectName(item.Name);
@@ -164,9 +183,9 @@ void TForm1::BuildMenu() {
                 }
         }
         action->setObjectName(item.Name);
+        if (*item.Shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.Shortcut)));
         menuItems_[item.Name] = action;
     }
-    menuItems_.at("N43")->setShortcut(QKeySequence::Print);
 }
 
 QAction* TForm1::MenuItem(const std::string& name) const {

@@ -26,6 +26,10 @@ struct ChartCanvases;
 struct SaveDialogModel;
 struct State;
 
+// Menu items without exactly one handler and handlers without a menu item (none, when the
+// menu table and the handler table agree).
+std::vector<std::string> MenuWiringFaults();
+
 class TForm1 : public QMainWindow {
     Q_OBJECT
   public:

@@ -94,19 +94,19 @@ bool* TPlanUst::VisibleFlag() {
 }
 
 void TPlanUst::Button1Click() {
-    omvera::Button1Click(state().PlanUst);
+    PlanUstButton1Click(state().PlanUst);
 }
 void TPlanUst::Button2Click() {
-    omvera::Button2Click(state().PlanUst);
+    PlanUstButton2Click(state().PlanUst);
 }
 void TPlanUst::Button3Click() {
-    omvera::Button3Click(state().PlanUst);
+    PlanUstButton3Click(state().PlanUst);
 }
 void TPlanUst::Button4Click() {
-    omvera::Button4Click(state().PlanUst);
+    PlanUstButton4Click(state().PlanUst);
 }
 void TPlanUst::Button5Click() {
-    omvera::Button5Click(state().PlanUst);
+    PlanUstButton5Click(state().PlanUst);
 }
 void TPlanUst::FormActivate() {
     omvera::FormActivate(state().PlanUst);

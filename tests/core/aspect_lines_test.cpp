@@ -133,7 +133,7 @@ TEST(SeparationGrid, ChartsReadFromTheirForms) {
         return FormatFixed(d > 180 ? 360 - d : d, 5, 1);
     };
     RecordingCanvas grid(634, 543);
-    DrawSeparationGrid(s, grid, 2);
+    DrawSeparationGrid(s, grid, ChartSlot::Second);
     EXPECT_EQ(grid.Only(CanvasOp::Text)[1].text, separation(two[1], two[2]));
     grid.ops.clear();
     DrawMutualGrid(s, grid);

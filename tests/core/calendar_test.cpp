@@ -231,7 +231,7 @@ TEST_F(Kalendar, FatigueCalendarFromTheBirthForm) {
     s.ID1.SpinEdit4.SetValue(0);
     s.Form1.RichEdit1Lines = {"старое"};
     Menu(N25Click);
-    EXPECT_EQ(s.ChartKind, "Усталость");
+    EXPECT_STREQ(ChartKindText(s.ChartKind), "Усталость");
     EXPECT_TRUE(s.Form1.RichEdit1Lines.empty());
     Calculate("01.01.2000", "01.03.2000");
     EXPECT_THAT(s.Form1.RichEdit1Lines,
@@ -243,7 +243,7 @@ TEST_F(Kalendar, FatigueCalendarFromTheBirthForm) {
                             "  19. 2.2000       1       0       0       1",
                             "  26. 2.2000       1       0       1       0"));
     // The fatigue calendar does nothing for another chart kind.
-    s.ChartKind = "Транзит";
+    s.ChartKind = ChartKindId::Transit;
     s.Form1.RichEdit1Lines.clear();
     FatigueCalendar(s);
     EXPECT_TRUE(s.Form1.RichEdit1Lines.empty());

@@ -29,7 +29,7 @@ TEST(NatalCommands, KindVisibilityAndDrawingOrder) {
     s.Form1.RichEdit1Visible = true;
     s.Form1.ScanVisible = true;
     N40Click(s, c.all);
-    EXPECT_EQ(s.ChartKind, "Радикс");
+    EXPECT_STREQ(ChartKindText(s.ChartKind), "Радикс");
     EXPECT_TRUE(s.Form1.Image1Visible);
     EXPECT_FALSE(s.Form1.RichEdit1Visible);
     EXPECT_FALSE(s.Form1.GroupBox1Visible);
@@ -52,7 +52,7 @@ TEST(NatalCommands, KindVisibilityAndDrawingOrder) {
     EXPECT_TRUE(c.prosm.ops.empty());
 
     N41Click(s, c.all);
-    EXPECT_EQ(s.ChartKind, "Радикс детский");
+    EXPECT_STREQ(ChartKindText(s.ChartKind), "Радикс детский");
 }
 
 TEST(NatalCommands, BadAspectRowStopsAfterTheHouses) {
@@ -60,7 +60,7 @@ TEST(NatalCommands, BadAspectRowStopsAfterTheHouses) {
     Canvases c;
     s.AspUst.ListBox1.push_back("x");
     EXPECT_THROW(N40Click(s, c.all), Error);
-    EXPECT_EQ(s.ChartKind, "Радикс");
+    EXPECT_STREQ(ChartKindText(s.ChartKind), "Радикс");
     EXPECT_THAT(c.image.Texts(), testing::Contains(" Плацидуса"));
 }
 

@@ -94,7 +94,7 @@ TEST(PositionTable, PlacesAndRetrogradeMarkers) {
     // Beside the wheel: chart 1's three title lines, then a row per switched-on body from
     // y = 45 at x = W - 220; retrograde Mars, Jupiter and Saturn marked, the Sun (crossing
     // 0°) not.
-    DrawPositionTable(s, image, 1);
+    DrawPositionTable(s, image, TablePlace::FirstBeside);
     ASSERT_EQ(image.ops.size(), 3u + 7 * 5);
     EXPECT_EQ(image.ops[0].text, "Анна");
     EXPECT_EQ(image.ops[0].x1, 10);
@@ -113,7 +113,7 @@ TEST(PositionTable, PlacesAndRetrogradeMarkers) {
     s.ID2.SpinEdit2.SetValue(21);
     s.ID2.Edit1 = "Транзит";
     image.ops.clear();
-    DrawPositionTable(s, image, 2);
+    DrawPositionTable(s, image, TablePlace::SecondBeside);
     EXPECT_EQ(image.ops[0].text, "Анна");
     rows = Rows(s, image, 3);
     ASSERT_EQ(rows.size(), 7u);
@@ -123,20 +123,20 @@ TEST(PositionTable, PlacesAndRetrogradeMarkers) {
     // The view window: no title lines, x0 = 10, the first row at 35; 3 reads chart 1,
     // 4 chart 2.
     RecordingCanvas prosm(400, 480);
-    DrawPositionTable(s, prosm, 3);
+    DrawPositionTable(s, prosm, TablePlace::FirstInView);
     rows = Rows(s, prosm, 0);
     ASSERT_EQ(rows.size(), 7u);
     EXPECT_EQ(rows[0].x, 10);
     EXPECT_EQ(rows[0].y, 35);
     EXPECT_EQ(rows[0].degrees, "29");
     prosm.ops.clear();
-    DrawPositionTable(s, prosm, 4);
+    DrawPositionTable(s, prosm, TablePlace::SecondInView);
     EXPECT_EQ(Rows(s, prosm, 0)[0].degrees, " 0");
 
     // Directed positions: no title lines, nobody marked, every daily motion 1.
     for (int i = 1; i <= 16; ++i) s.DirectedPositions[i] = 200.0 + i;
     image.ops.clear();
-    DrawPositionTable(s, image, 5);
+    DrawPositionTable(s, image, TablePlace::DirectedBeside);
     rows = Rows(s, image, 0);
     ASSERT_EQ(rows.size(), 7u);
     EXPECT_EQ(rows[0].x, 309);
@@ -155,7 +155,7 @@ TEST(ChartHeader, DirectionsHeadingAndDirectedBodiesOnTheOuterRing) {
     RecordingCanvas image(529, 345);
     DrawWheel(s, image);
     image.ops.clear();
-    DrawChartHeader(s, image, 3, "01.01.2000");
+    DrawChartHeader(s, image, ChartSlot::Directed, "01.01.2000");
     const auto texts = image.Only(CanvasOp::Text);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "Дирекция на дату");
@@ -184,8 +184,8 @@ TEST(HouseTable, EachChartItsOwnCusps) {
     ComputeHouses(s, 2, 'P', two);
     ASSERT_GT(std::abs(one[1] - two[1]), 1);
     RecordingCanvas image(529, 345), prosm(400, 480);
-    DrawHouseTable(s, image, 2);
-    DrawHouseTable(s, prosm, 3);
+    DrawHouseTable(s, image, TablePlace::SecondBeside);
+    DrawHouseTable(s, prosm, TablePlace::FirstInView);
     const auto a = image.Only(CanvasOp::Text), b = prosm.Only(CanvasOp::Text);
     ASSERT_EQ(a.size(), 13u);
     ASSERT_EQ(b.size(), 13u);

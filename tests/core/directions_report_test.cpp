@@ -121,7 +121,7 @@ class DirectionsReportTest : public ::testing::Test {
         s.ProgramFolder = dir_.string();
         s.ID1.Edit1 = "Анна";
         s.ID1.SetMonthIndex(4);
-        s.ChartKind = "Дирекция";
+        s.ChartKind = ChartKindId::Direction;
         s.Dat2.DateEdit1 = "15.05.1980";
     }
     void TearDown() override { fs::remove_all(dir_); }

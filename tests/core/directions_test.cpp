@@ -90,7 +90,7 @@ class DirectionsDialog : public ::testing::Test {
     void SetUp() override {
         s.ID1.Edit1 = "Анна";
         s.ID1.SetMonthIndex(4); // 15 May 1980, 12:30
-        s.ChartKind = "Дирекция";
+        s.ChartKind = ChartKindId::Direction;
         s.Views.Dat2Visible = true;
     }
     std::vector<std::string> Lines() const { return s.Form1.RichEdit1Lines; }
@@ -179,17 +179,17 @@ TEST_F(DirectionsDialog, ADateThatIsNoDateStopsAfterTheRadixWheel) {
 }
 
 TEST_F(DirectionsDialog, AnotherChartKindListsTheLastComputationOrOnlyTheTitle) {
-    s.ChartKind = "Радикс";
+    s.ChartKind = ChartKindId::Radix;
     Dat2Button1Click(s, c);
     EXPECT_THAT(Lines(), ElementsAre("", " Расчет аспектов дирекционных к радикс"));
     EXPECT_TRUE(image.Only(CanvasOp::Line).empty());
 
-    s.ChartKind = "Дирекция";
+    s.ChartKind = ChartKindId::Direction;
     s.Dat2.DateEdit1 = "15.05.1980";
     Dat2Button1Click(s, c);
     const auto first = AspectLines();
     ASSERT_FALSE(first.empty());
-    s.ChartKind = "Соляр";
+    s.ChartKind = ChartKindId::Solar;
     s.ID1.SpinEdit1.SetValue(1950); // a different radix on the form is not read
     s.Form1.RichEdit1Lines = {""};
     Dat2Button1Click(s, c);

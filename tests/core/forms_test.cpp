@@ -44,7 +44,7 @@ TEST(ChartForms, DesignValues) {
     EXPECT_EQ(s.ID1.Edit3, "92.45");
     EXPECT_TRUE(s.ID1.RadioButton1);
     EXPECT_EQ(s.ID2.Edit1, "Транзит");
-    EXPECT_EQ(s.ChartKind, "");
+    EXPECT_STREQ(ChartKindText(s.ChartKind), "");
     EXPECT_DOUBLE_EQ(s.ScanStep, 1);
 }
 

@@ -171,7 +171,7 @@ TEST_F(NatalReportTest, AnEmptyIntroductionAddsOneEmptyLine) {
 }
 
 TEST_F(NatalReportTest, OtherKindsLeaveOnlyTheDriversOwnWork) {
-    state_.ChartKind = "Усталость";
+    state_.ChartKind = ChartKindId::Fatigue;
     Button4Click(state_, canvases_, &searches_);
     EXPECT_TRUE(state_.Form1.RichEdit1Lines.empty());
     EXPECT_TRUE(searches_.empty());

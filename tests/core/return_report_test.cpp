@@ -338,7 +338,7 @@ TEST_F(ReturnReportRun, SolarPrintsHeadingProgressionAndGroupsAndLeavesTheReturn
 }
 
 TEST_F(ReturnReportRun, FormKeepsTheReturnDateAtMidnightAndAtTheEndOfTheRange) {
-    s_.ChartKind = "Соляр";
+    s_.ChartKind = ChartKindId::Solar;
     const int dates[][5] = {
         {31, 12, 2001, 0, 0}, {28, 2, 2004, 0, 0}, {31, 12, 2050, 23, 50}, {1, 1, 1880, 0, 0}};
     for (const auto& d : dates) {
@@ -381,7 +381,7 @@ TEST_F(ReturnReportRun, LunarHasNoProgressionAndStartsWithTheAscendant) {
 
 TEST_F(ReturnReportRun, MissingFileStopsTheReportAfterWhatWasPrinted) {
     std::filesystem::remove(dir_ / "Dann" / "CO" / "PLDomCO.txt");
-    s_.ChartKind = "Соляр";
+    s_.ChartKind = ChartKindId::Solar;
     SetForm(s_.ID2, 20, 3, 2001, 6, 30);
     EXPECT_THROW(Button4Click(s_, c_), Error);
     EXPECT_THAT(s_.Form1.RichEdit1Lines, Contains("Положение Планет Соляра в домах"));

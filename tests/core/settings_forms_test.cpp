@@ -21,23 +21,23 @@ TEST(PlanetSettings, StartState) {
 TEST(PlanetSettings, PresetColumns) {
     PlanetSettingsForm f;
     f.CheckBox[9] = true;
-    Button2Click(f);
+    PlanUstButton2Click(f);
     const char* transit[18] = {"",    "1.2", "6.5", "1.1", "1.1", "1.6", "1.5", "1.5", "0.5",
                                "0.5", "0.5", "0.5", "0.5", "0.5", "0.5", "0.5", "1",   "1"};
     for (int i = 1; i <= 17; ++i) EXPECT_EQ(f.Edit[i], transit[i]) << i;
-    Button4Click(f);
+    PlanUstButton4Click(f);
     EXPECT_EQ(f.Edit[1], "2");
     EXPECT_EQ(f.Edit[2], "1.5");
     for (int i = 3; i <= 17; ++i) EXPECT_EQ(f.Edit[i], "1") << i;
-    Button5Click(f);
+    PlanUstButton5Click(f);
     EXPECT_EQ(f.Edit[1], "10");
     EXPECT_EQ(f.Edit[2], "10");
     EXPECT_EQ(f.Edit[3], "6");
     EXPECT_EQ(f.Edit[4], "6");
     for (int i = 5; i <= 17; ++i) EXPECT_EQ(f.Edit[i], "6") << i;
     // "Транзит" then "Радикс" restores the starting orbs exactly.
-    Button2Click(f);
-    Button1Click(f);
+    PlanUstButton2Click(f);
+    PlanUstButton1Click(f);
     const PlanetSettingsForm atStart;
     EXPECT_EQ(f.Edit, atStart.Edit);
     // Presets leave the check boxes alone.
@@ -49,18 +49,18 @@ TEST(PlanetSettings, SelectAllToggle) {
     PlanetSettingsForm f;
     for (int i = 1; i <= 17; ++i) f.CheckBox[i] = true;
     FormActivate(f);
-    Button3Click(f); // first press after activation checks all, even when all are set
+    PlanUstButton3Click(f); // first press after activation checks all, even when all are set
     for (int i = 1; i <= 17; ++i) EXPECT_TRUE(f.CheckBox[i]);
     EXPECT_FALSE(f.SelectAllNext);
-    Button3Click(f);
+    PlanUstButton3Click(f);
     for (int i = 1; i <= 17; ++i) EXPECT_FALSE(f.CheckBox[i]);
     EXPECT_TRUE(f.SelectAllNext);
-    Button3Click(f);
+    PlanUstButton3Click(f);
     EXPECT_FALSE(f.SelectAllNext);
     // Activating the window again makes the next press a select-all.
     FormActivate(f);
     f.CheckBox[3] = false;
-    Button3Click(f);
+    PlanUstButton3Click(f);
     EXPECT_TRUE(f.CheckBox[3]);
 }
 

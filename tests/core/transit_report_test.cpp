@@ -201,7 +201,7 @@ class TransitReportState : public ::testing::Test {
         s.ID2.SpinEdit1.SetValue(2000);
         s.ID2.SetMonthIndex(0);
         s.ID2.SpinEdit2.SetValue(1);
-        s.ChartKind = "Транзит";
+        s.ChartKind = ChartKindId::Transit;
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
@@ -248,7 +248,7 @@ TEST_F(TransitReportState, NoAspectGivesHeadingAndTwoBlankLines) {
 }
 
 TEST_F(TransitReportState, MedicalReadsItsOwnFileAndAMissingFileKeepsTheLists) {
-    s.ChartKind = "Транзит медицинский";
+    s.ChartKind = ChartKindId::TransitMedical;
     try {
         Report();
         FAIL() << "a missing tranzmed.txt must stop the report";

@@ -22,7 +22,8 @@ int Count(const std::vector<std::string>& texts, const std::string& t) {
 } // namespace
 
 TEST(ScanCommand, TransitSkipsChartTwoHousesOtherKindsDrawThem) {
-    for (const char* kind : {"Транзит", "Транзит медицинский", "Синастрия карма", "Эротика"}) {
+    for (ChartKindId kind : {ChartKindId::Transit, ChartKindId::TransitMedical,
+                             ChartKindId::SynastryKarma, ChartKindId::Erotic}) {
         State s;
         Canvases c;
         s.ChartKind = kind;
@@ -32,8 +33,8 @@ TEST(ScanCommand, TransitSkipsChartTwoHousesOtherKindsDrawThem) {
         const auto texts = c.image.Texts();
         // The title is written whatever the kind; chart 2's house column only when it is
         // not the classical transit (chart 1's houses have no column in a scan).
-        EXPECT_EQ(Count(texts, "Транзит"), 1) << kind;
-        EXPECT_EQ(Count(texts, " Плацидуса"), std::string(kind) == "Транзит" ? 0 : 1) << kind;
+        EXPECT_EQ(Count(texts, "Транзит"), 1) << ChartKindText(kind);
+        EXPECT_EQ(Count(texts, " Плацидуса"), kind == ChartKindId::Transit ? 0 : 1) << ChartKindText(kind);
         EXPECT_FALSE(s.ID2.Visible);
         EXPECT_TRUE(s.Form1.Image1Visible);
         EXPECT_TRUE(s.Form1.Button4Visible);
@@ -43,7 +44,7 @@ TEST(ScanCommand, TransitSkipsChartTwoHousesOtherKindsDrawThem) {
 TEST(ScanCommand, BackStepHidesTheTextAndUsesTheChosenStep) {
     State s;
     Canvases c;
-    s.ChartKind = "Транзит";
+    s.ChartKind = ChartKindId::Transit;
     s.Form1.RichEdit1Visible = true;
     s.Hsk.RadioButton = {false, true, false, false, false}; // "7 суток"
     s.ID2.SetMonthIndex(0);
@@ -59,7 +60,7 @@ TEST(ScanCommand, BackStepHidesTheTextAndUsesTheChosenStep) {
 TEST(SecondChartButtons, AddToChartByKind) {
     State s;
     Canvases c;
-    s.ChartKind = "Транзит";
+    s.ChartKind = ChartKindId::Transit;
     N13Click(s, c.all);
     SecondChartAddToChart(s, c.all);
     auto texts = c.image.Texts();

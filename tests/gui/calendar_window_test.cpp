@@ -36,7 +36,7 @@ TEST_F(GuiTest, CalendarWindowRunsTheTransitTable) {
     EXPECT_EQ(k->windowTitle(), QStringLiteral("Календарь"));
     Menu("N12");
     ASSERT_TRUE(k->isVisible());
-    EXPECT_EQ(state().ChartKind, "Транзит");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Transit);
     EXPECT_EQ(k->DateEdit1->text(), Today());
     EXPECT_EQ(k->DateEdit2->text(), Today(7));
     EXPECT_EQ(k->Label5->text(), QStringLiteral("Дата 2 должна быть позже чем Дата1"));
@@ -63,7 +63,7 @@ TEST_F(GuiTest, CalendarWindowReportsABadDateAndRunsTheFatigueCalendar) {
     f->show();
     Menu("N25");
     ASSERT_TRUE(k->isVisible());
-    EXPECT_EQ(state().ChartKind, "Усталость");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Fatigue);
     TypeInto(k->DateEdit2, "31.02.2024");
     QTest::mouseClick(k->Button3, Qt::LeftButton);
     ASSERT_EQ(errors.size(), 1u);

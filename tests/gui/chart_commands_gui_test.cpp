@@ -45,14 +45,14 @@ TEST_F(GuiTest, EveryChartCommandInAUsersOrder) {
     state().ID1.SetMonthIndex(4);
 
     Menu("N40"); // natal, adult
-    EXPECT_EQ(state().ChartKind, "Радикс");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Radix);
     EXPECT_EQ(Areas(f), "+---+");
     EXPECT_FALSE(id2->isVisible());
     Menu("N41");
-    EXPECT_EQ(state().ChartKind, "Радикс детский");
+    EXPECT_EQ(state().ChartKind, ChartKindId::RadixChild);
 
     Menu("N13"); // classical transit: chart 1 at once, TID2 opened
-    EXPECT_EQ(state().ChartKind, "Транзит");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Transit);
     EXPECT_EQ(Areas(f), "+--++");
     ASSERT_TRUE(id2->isVisible());
     EXPECT_EQ(state().ID2.Edit1, "Транзит");
@@ -74,7 +74,7 @@ TEST_F(GuiTest, EveryChartCommandInAUsersOrder) {
     EXPECT_EQ(Areas(f), "+--++");
 
     Menu("N14");
-    EXPECT_EQ(state().ChartKind, "Транзит медицинский");
+    EXPECT_EQ(state().ChartKind, ChartKindId::TransitMedical);
     EXPECT_EQ(state().ID2.Edit1, "Транзит медицинский");
     id2->Button1->click();
     for (const char* item : {"N37", "N38", "N39"}) {
@@ -85,15 +85,15 @@ TEST_F(GuiTest, EveryChartCommandInAUsersOrder) {
         id2->Button1->click();
         f->Button3->click();
     }
-    EXPECT_EQ(state().ChartKind, "Синастрия партнерство");
+    EXPECT_EQ(state().ChartKind, ChartKindId::SynastryPartnership);
 
     Menu("N36");
-    EXPECT_EQ(state().ChartKind, "Синастрия ожидания");
+    EXPECT_EQ(state().ChartKind, ChartKindId::SynastryWaiting);
     EXPECT_EQ(Areas(f), "+--++");
     EXPECT_FALSE(id2->isVisible());
 
     Menu("N22"); // solar return
-    EXPECT_EQ(state().ChartKind, "Соляр");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Solar);
     EXPECT_TRUE(id2->Button3->isVisible());
     EXPECT_FALSE(id2->Fields->ComboBox1->isVisible());
     EXPECT_EQ(id2->Fields->Label3->text().toStdString(), "Выбери год Соляра");
@@ -103,13 +103,13 @@ TEST_F(GuiTest, EveryChartCommandInAUsersOrder) {
     EXPECT_EQ(state().ID2.SpinEdit1.Value(), 2001);
     EXPECT_TRUE(state().ID2.Button1Visible); // the ordinary arrangement is back
     Menu("N21");                             // "2-й карты" keeps the chart kind
-    EXPECT_EQ(state().ChartKind, "Соляр");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Solar);
     EXPECT_EQ(state().ID2.Edit1, "2-я карта");
     EXPECT_EQ(Areas(f).substr(0, 3), "---");
     EXPECT_FALSE(f->Button4->isVisible());
 
     Menu("N23"); // lunar return
-    EXPECT_EQ(state().ChartKind, "Лунар");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Lunar);
     EXPECT_TRUE(id2->ListBox1->isVisible());
     EXPECT_EQ(id2->Label6->y(), state().ID2.Label9Top - 20);
     id2->Button4->click(); // "Расчет Лунара"
@@ -120,14 +120,14 @@ TEST_F(GuiTest, EveryChartCommandInAUsersOrder) {
     EXPECT_EQ(Areas(f).substr(0, 2), "+-");
 
     Menu("N28");
-    EXPECT_EQ(state().ChartKind, "Дирекция");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Direction);
     EXPECT_TRUE(state().Views.Dat2Visible);
     Menu("N25");
-    EXPECT_EQ(state().ChartKind, "Усталость");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Fatigue);
     EXPECT_TRUE(f->RichEdit1->isVisible());
     EXPECT_TRUE(state().Views.KalendarVisible);
     Menu("N12");
-    EXPECT_EQ(state().ChartKind, "Транзит");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Transit);
     EXPECT_FALSE(f->Image1->isVisible());
     EXPECT_FALSE(f->Button2->isVisible());
 

@@ -49,7 +49,7 @@ TEST_F(GuiTest, DirectionsDialogComputesDrawsAndReports) {
     state().ID1.SetMonthIndex(4); // 15 May 1980
 
     Menu("N28");
-    EXPECT_EQ(state().ChartKind, "Дирекция");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Direction);
     ASSERT_TRUE(dat2->isVisible());
     EXPECT_EQ(dat2->windowTitle(), "Дата2");
     EXPECT_TRUE(dat2->RadioButton[1]->isChecked());

@@ -61,6 +61,8 @@ TEST_F(GuiTest, MenuTreeHasEveryItemInOrder) {
     for (QAction* a : app().Form1->MenuItem("N1")->menu()->actions()) card << a->text();
     EXPECT_EQ(card.join('|').toStdString(), "Радикс|Добавить карту|Сохранить как...|Печать|Выход");
     EXPECT_EQ(app().Form1->MenuItem("N43")->shortcut(), QKeySequence(QKeySequence::Print));
+    // Every item that is no submenu runs exactly one command.
+    EXPECT_EQ(MenuWiringFaults(), std::vector<std::string>{});
     QStringList synastry;
     for (QAction* a : app().Form1->MenuItem("N34")->menu()->actions()) synastry << a->text();
     EXPECT_EQ(synastry.join('|').toStdString(),
@@ -77,7 +79,7 @@ TEST_F(GuiTest, StartShowsOnlyTheAboutPanel) {
     EXPECT_FALSE(f->Button4->isVisible());
     EXPECT_FALSE(f->Button2->isVisible());
     EXPECT_EQ(f->RichEdit1->font().pixelSize(), 15);
-    EXPECT_TRUE(state().ChartKind.empty());
+    EXPECT_EQ(state().ChartKind, ChartKindId::None);
 }
 
 TEST_F(GuiTest, ResizingLaysOutTheMainWindow) {

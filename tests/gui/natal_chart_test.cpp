@@ -24,7 +24,7 @@ TEST_F(GuiTest, AdultNatalChartDrawsTheWheel) {
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_EQ(warnings[0], "Окно «Исходные-Данные»: месяц не выбран (Выбери месяц); карта "
                            "рассчитана для месяца 0.");
-    EXPECT_EQ(state().ChartKind, "Радикс");
+    EXPECT_EQ(state().ChartKind, ChartKindId::Radix);
     EXPECT_TRUE(f->Image1->isVisible());
     EXPECT_FALSE(f->RichEdit1->isVisible());
     EXPECT_TRUE(f->Button4->isVisible());

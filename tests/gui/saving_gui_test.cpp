@@ -187,5 +187,5 @@ TEST_F(SavingTest, PrintingPaintsWhatIsShown) {
     EXPECT_EQ(i, want.size()) << "from word " << i << ": " << (i < got.size() ? got[i] : "")
                               << " / " << (i < want.size() ? want[i] : "") << " of " << got.size()
                               << " / " << want.size();
-    EXPECT_EQ(state().ChartKind, "Радикс детский"); // printing changes nothing
+    EXPECT_EQ(state().ChartKind, ChartKindId::RadixChild); // printing changes nothing
 }
