@@ -14,6 +14,8 @@ namespace {
 // while x < 0: x += 360
 double AddTurns(double x) {
     if (!(x < 0)) return x;
+    // Within one turn below zero the remainder is x itself: one step, as the loop takes it.
+    if (x > -360) return x + 360;
     const double r = std::fmod(x, 360.0); // in (-360, 0]
     return r < 0 ? r + 360 : r + 0.0;     // the loop ends on +0 for a whole number of turns
 }
@@ -38,6 +40,9 @@ double ReduceTurnsDownFirst(double x) {
 // while x > 360: x -= 360
 double SubtractTurns(double x) {
     if (!(x > 360)) return x;
+    // Up to two turns x - 360 is exact (the operands are within a factor of two), which is
+    // the remainder, or 360 itself at 720: what the loop gives.
+    if (x <= 720) return x - 360;
     const double r = std::fmod(x, 360.0); // in [0, 360)
     return r == 0 ? 360 : r;              // the loop stops at 360 itself
 }

@@ -3,6 +3,7 @@
 #include "astro/angles.h"
 
 #include <array>
+#include <cmath>
 
 namespace omvera {
 namespace {
@@ -69,6 +70,26 @@ constexpr std::array<MoonTerm, 50> kMoonTerms = {{
     {+0.000486, 0, -1, 0, 2, 0},  // 50  2M' - D
 }};
 
+// cos and sin of an angle, multiplied as unit complex numbers: the sine of a sum of whole
+// multiples of D, M, M', F comes from four sine-cosine pairs instead of one sine per term.
+struct Turn {
+    double c = 1, s = 0;
+};
+
+Turn operator*(Turn a, Turn b) {
+    return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s};
+}
+
+// The multiples -4..4 of an angle in degrees (index k + 4 for multiple k).
+std::array<Turn, 9> Multiples(double degrees) {
+    std::array<Turn, 9> p{};
+    const double r = degrees / kDegreesPerRadian;
+    p[5] = {std::cos(r), std::sin(r)};
+    for (int k = 2; k <= 4; ++k) p[4 + k] = p[3 + k] * p[5];
+    for (int k = 1; k <= 4; ++k) p[4 - k] = {p[4 + k].c, -p[4 + k].s};
+    return p;
+}
+
 double Cubic(double c0, double c1, double c2, double c3, double T) {
     return c0 + c1 * T + c2 * T * T + c3 * T * T * T;
 }
@@ -102,9 +123,10 @@ MoonPlace MoonPosition(double T) {
     const double e = 1 - 0.002495 * T - 0.00000752 * T * T;
     const double eFactor[3] = {1, e, e * e};
     double longitude = Lp;
+    const auto pD = Multiples(D), pM = Multiples(M), pMp = Multiples(Mp), pF = Multiples(F);
     for (const MoonTerm& t : kMoonTerms) {
-        const double argument = t.d * D + t.m * M + t.mp * Mp + t.f * F;
-        longitude += t.coefficient * eFactor[t.ePower] * SinDeg(argument);
+        const Turn z = pD[4 + t.d] * pM[4 + t.m] * pMp[4 + t.mp] * pF[4 + t.f];
+        longitude += t.coefficient * eFactor[t.ePower] * z.s;
     }
     out.longitude = NormalizeDegrees(longitude);
     return out;

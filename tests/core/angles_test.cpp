@@ -106,6 +106,10 @@ double LoopDownFirst(double x) {
 TEST(NormalizeDegrees, SameBitsAsTheTurnByTurnLoops) {
     std::vector<double> values = {0.0,   -0.0,   360.0, -360.0,         720.0,   -720.0,
                                   1e-20, -1e-20, 359.9, 360.0000000001, -1e-300, 481267.8831 * 1.5};
+    for (double edge : {360.0, 720.0, -360.0, 1080.0}) {
+        values.push_back(std::nextafter(edge, 1e9));
+        values.push_back(std::nextafter(edge, -1e9));
+    }
     unsigned seed = 12345;
     for (int i = 0; i < 20000; ++i) {
         seed = seed * 1103515245u + 12345u;
