@@ -3,6 +3,7 @@
 #include "app/state.h"
 #include "aspects/points.h"
 #include "base/numbers.h"
+#include "input/form_warnings.h"
 
 #include <algorithm>
 
@@ -12,8 +13,7 @@ namespace {
 
 // A command that computes the same chart several times tells the user once.
 void WarnOnce(State& state, std::string message) {
-    if (std::find(state.Warnings.begin(), state.Warnings.end(), message) == state.Warnings.end())
-        state.Warnings.push_back(std::move(message));
+    AddWarningOnce(state.Warnings, std::move(message));
 }
 
 const ChartForm* FormOfKind(const State& state, int kind) {

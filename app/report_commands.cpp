@@ -9,6 +9,7 @@
 #include "astro/chart_moment.h"
 #include "astro/names.h"
 #include "input/chart_form.h"
+#include "input/form_warnings.h"
 #include "input/second_chart.h"
 #include "input/settings_forms.h"
 #include "reports/natal_report.h"
@@ -29,9 +30,7 @@ void LeaveChartInState(State& state, const Chart& chart) {
     if (!chart.housesDefined) {
         std::string message = UndefinedHouseSystemMessage(
             static_cast<char>(ChosenHouseSystem(state.Dom)), chart.moment.latitude);
-        if (std::find(state.Warnings.begin(), state.Warnings.end(), message) ==
-            state.Warnings.end())
-            state.Warnings.push_back(std::move(message));
+        AddWarningOnce(state.Warnings, std::move(message));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "app/state.h"
 #include "base/errors.h"
 #include "input/chart_form.h"
+#include "input/form_warnings.h"
 #include "input/settings_forms.h"
 
 #include <algorithm>
@@ -53,9 +54,7 @@ ReportInputs TransitInputs(State& state) {
     if (!in.first.housesDefined) {
         std::string message =
             UndefinedHouseSystemMessage(static_cast<char>(system), in.first.moment.latitude);
-        if (std::find(state.Warnings.begin(), state.Warnings.end(), message) ==
-            state.Warnings.end())
-            state.Warnings.push_back(std::move(message));
+        AddWarningOnce(state.Warnings, std::move(message));
     }
     return in;
 }
