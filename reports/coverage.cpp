@@ -11,7 +11,9 @@
 #include "reports/transit_report.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
+#include <unordered_map>
 
 namespace omvera {
 namespace {
@@ -97,10 +99,29 @@ std::vector<FileCoverage> FamilyCoverage(const std::string& programFolder,
                 ListSectionHeaders(path, tf.cipherKey ? StoredForm::Enciphered : StoredForm::Plain,
                                    tf.cipherKey ? tf.cipherKey : "", tf.marker);
         std::vector<bool> reached(headers.size(), false);
+        // The headers holding each key string, found once per distinct string: a key is then
+        // checked only against the headers of its rarest string, not against the whole file.
+        std::vector<std::uint32_t> marked;
+        for (size_t h = 0; h < headers.size(); ++h)
+            if (headers[h].find(tf.marker) != std::string::npos)
+                marked.push_back(static_cast<std::uint32_t>(h));
+        std::unordered_map<std::string, std::vector<std::uint32_t>> holding;
+        for (const SectionKey& key : fk.keys)
+            for (const std::string& part : key) {
+                auto [it, added] = holding.try_emplace(part);
+                if (!added) continue;
+                for (std::uint32_t h : marked)
+                    if (headers[h].find(part) != std::string::npos) it->second.push_back(h);
+            }
         for (const SectionKey& key : fk.keys) {
+            const std::vector<std::uint32_t>* candidates = &marked;
+            for (const std::string& part : key) {
+                const auto& list = holding.at(part);
+                if (list.size() < candidates->size()) candidates = &list;
+            }
             bool any = false;
-            for (size_t h = 0; h < headers.size(); ++h)
-                if (HeaderMatches(headers[h], key, tf.marker)) any = reached[h] = true;
+            for (std::uint32_t h : *candidates)
+                if (HeaderMatches(headers[h], key, tf.marker)) any = true, reached[h] = true;
             if (!any) c.missing.push_back(key);
         }
         for (size_t h = 0; h < headers.size(); ++h)

@@ -4,6 +4,7 @@
 #include "base/numbers.h"
 
 #include <algorithm>
+#include <set>
 
 namespace omvera {
 namespace {
@@ -170,9 +171,15 @@ ReportInputs AllAt(double longitude) {
     return in;
 }
 
-void Append(std::vector<SectionKey>& to, const std::vector<SectionKey>& keys) {
+// Keys in the order first met, each once.
+struct KeyList {
+    std::vector<SectionKey> keys;
+    std::set<SectionKey> seen;
+};
+
+void Append(KeyList& to, const std::vector<SectionKey>& keys) {
     for (const auto& k : keys)
-        if (std::find(to.begin(), to.end(), k) == to.end()) to.push_back(k);
+        if (to.seen.insert(k).second) to.keys.push_back(k);
 }
 
 int PointOf(const std::string& name) {
@@ -184,7 +191,7 @@ int PointOf(const std::string& name) {
 } // namespace
 
 std::vector<FileKeys> PossibleNatalKeys(bool child) {
-    std::vector<SectionKey> signs, houses, houseSigns, rulerSigns, rulerHouses, aspects;
+    KeyList signs, houses, houseSigns, rulerSigns, rulerHouses, aspects;
     for (int s = 0; s < 12; ++s) Append(signs, PlanetsInSignsKeys(AllAt(30 * s + 15)));
 
     for (int h = 0; h < 12; ++h) {
@@ -219,12 +226,15 @@ std::vector<FileKeys> PossibleNatalKeys(bool child) {
         }
     }
     if (child)
-        return {{"\\Dann\\Radix\\Kinder\\KinderPlZn.txt", signs},
-                {"\\Dann\\Radix\\Kinder\\KinderAsc.txt", houseSigns},
-                {"\\Dann\\Radix\\Kinder\\KinderAspect.txt", aspects}};
-    return {{"\\Dann\\Radix\\PLZODIAC.txt", signs},     {"\\Dann\\Radix\\PLDoma.txt", houses},
-            {"\\Dann\\Radix\\DomZod.txt", houseSigns},  {"\\Dann\\Radix\\Hozzod.txt", rulerSigns},
-            {"\\Dann\\Radix\\HozDom.txt", rulerHouses}, {"\\Dann\\Radix\\aspec.txt", aspects}};
+        return {{"\\Dann\\Radix\\Kinder\\KinderPlZn.txt", signs.keys},
+                {"\\Dann\\Radix\\Kinder\\KinderAsc.txt", houseSigns.keys},
+                {"\\Dann\\Radix\\Kinder\\KinderAspect.txt", aspects.keys}};
+    return {{"\\Dann\\Radix\\PLZODIAC.txt", signs.keys},
+            {"\\Dann\\Radix\\PLDoma.txt", houses.keys},
+            {"\\Dann\\Radix\\DomZod.txt", houseSigns.keys},
+            {"\\Dann\\Radix\\Hozzod.txt", rulerSigns.keys},
+            {"\\Dann\\Radix\\HozDom.txt", rulerHouses.keys},
+            {"\\Dann\\Radix\\aspec.txt", aspects.keys}};
 }
 
 } // namespace omvera
