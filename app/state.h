@@ -8,6 +8,7 @@
 #include "aspects/aspect_settings.h"
 #include "astro/chart_moment.h"
 #include "astro/directions.h"
+#include "base/data_folders.h"
 #include "calendars/calendar_form.h"
 #include "drawing/drawing_state.h"
 #include "input/chart_form.h"
@@ -16,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,9 @@ struct ViewWindowsModel {
 struct State {
     // The folder every data path is built from; set once at start-up.
     std::string ProgramFolder = ".";
+    // The folder of the user's own person database when the program is installed (see
+    // base/data_folders.h); nullopt: the database is ProgramFolder + "\Dann\Basa.TXT".
+    std::optional<std::string> UserFolder;
     // One of the twelve chart-kind strings, empty at start.
     std::string ChartKind;
     // Step in days of the scan buttons.
@@ -94,5 +99,11 @@ struct State {
 
 // ProgramFolder + "\Dann\..." as a path of this platform.
 std::string DataFile(const State& state, const char* backslashPath);
+
+// Takes the data folder and the person database's folder that the started program found.
+void SetDataLocation(State& state, const DataLocation& location);
+// The person database file as a path of this platform; an installed program's per-user copy
+// is made from the shipped one on first use.
+std::string PersonDatabaseFile(const State& state);
 
 } // namespace omvera
