@@ -11,8 +11,13 @@
 #include <pwd.h>
 #include <unistd.h>
 
+// The installed data folder relative to the programs' folder (bin) and to the private folder
+// of the helper programs (libexec/omvera).
 #ifndef OMVERA_INSTALLED_DATA_FOLDER
 #define OMVERA_INSTALLED_DATA_FOLDER "../share/omvera"
+#endif
+#ifndef OMVERA_INSTALLED_DATA_FROM_HELPERS
+#define OMVERA_INSTALLED_DATA_FROM_HELPERS "../../share/omvera"
 #endif
 
 namespace omvera {
@@ -62,9 +67,11 @@ std::string UserDataFolder(const char* xdgDataHome, const char* home) {
 DataLocation LocateData(const std::string& executable, const std::string& currentFolder,
                         const std::string& userDataFolder) {
     if (HasDataFolder(currentFolder)) return {currentFolder, std::nullopt};
-    if (!executable.empty()) {
+    if (executable.empty()) return {currentFolder, std::nullopt};
+    for (const char* relative :
+         {OMVERA_INSTALLED_DATA_FOLDER, OMVERA_INSTALLED_DATA_FROM_HELPERS}) {
         const fs::path installed =
-            (fs::path(executable).parent_path() / OMVERA_INSTALLED_DATA_FOLDER).lexically_normal();
+            (fs::path(executable).parent_path() / relative).lexically_normal();
         if (HasDataFolder(installed)) {
             std::string folder = installed.string();
             if (folder.size() > 1 && folder.back() == '/') folder.pop_back();

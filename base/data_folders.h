@@ -32,8 +32,9 @@ std::string UserDataFolder(const char* xdgDataHome, const char* home);
 // The data location of a program `executable` (a path, empty when unknown) started in
 // `currentFolder`, with the user's data folder `userDataFolder`:
 // - "Dann" in the current folder: the current folder, database inside it;
-// - else "Dann" in the installed data folder beside the executable: that folder, the
-//   database in the user's data folder;
+// - else "Dann" in the installed data folder, relative to the executable in <prefix>/bin or
+//   in the helpers' folder <prefix>/libexec/omvera: that folder, the database in the
+//   user's data folder;
 // - else the current folder (whatever is missing is reported when it is read).
 DataLocation LocateData(const std::string& executable, const std::string& currentFolder,
                         const std::string& userDataFolder);

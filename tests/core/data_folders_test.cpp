@@ -71,6 +71,12 @@ TEST_F(DataFoldersTest, LocatesTheDataFolderFromTheCurrentFolderOrTheInstallatio
     EXPECT_EQ(d.programFolder, Installed());
     ASSERT_TRUE(d.userFolder.has_value());
     EXPECT_EQ(*d.userFolder, User());
+    // The drawing companion in the private folder of helper programs finds it too.
+    fs::create_directories(root / "prefix" / "libexec" / "omvera");
+    d = LocateData((root / "prefix" / "libexec" / "omvera" / "omvera-cli-qt").string(), Work(),
+                   User());
+    EXPECT_EQ(d.programFolder, Installed());
+    EXPECT_TRUE(d.userFolder.has_value());
     // A path with ".." in it is normalised, so messages name the real folder.
     d = LocateData((root / "prefix" / "bin" / ".." / "bin" / "omvera").string(), Work(), User());
     EXPECT_EQ(d.programFolder, Installed());
