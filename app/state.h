@@ -9,6 +9,7 @@
 #include "astro/chart_moment.h"
 #include "base/data_path.h"
 #include "astro/directions.h"
+#include "base/data_folders.h"
 #include "calendars/calendar_form.h"
 #include "drawing/drawing_state.h"
 #include "input/chart_form.h"
@@ -18,6 +19,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,9 @@ struct ViewWindowsModel {
 struct State {
     // The folder every data path is built from; set once at start-up.
     std::string ProgramFolder = ".";
+    // The folder of the user's own person database when the program is installed (see
+    // base/data_folders.h); nullopt: the database is ProgramFolder + "\Dann\Basa.TXT".
+    std::optional<std::string> UserFolder;
     // The kind the last chart command set (its text is ChartKindText), None at start.
     ChartKindId ChartKind = ChartKindId::None;
     // Step in days of the scan buttons.
@@ -98,5 +103,11 @@ struct State {
 inline std::string DataFile(const State& state, const char* backslashPath) {
     return DataPath(state.ProgramFolder, backslashPath);
 }
+
+// Takes the data folder and the person database's folder that the started program found.
+void SetDataLocation(State& state, const DataLocation& location);
+// The person database file as a path of this platform; an installed program's per-user copy
+// is made from the shipped one on first use.
+std::string PersonDatabaseFile(const State& state);
 
 } // namespace omvera

@@ -33,6 +33,11 @@ CommandRegistration::CommandRegistration(const char* name, const char* summary, 
     Registry()[name] = CommandInfo{std::move(fn), summary};
 }
 
+FallbackCommandRegistration::FallbackCommandRegistration(const char* name, const char* summary,
+                                                         CommandFn fn) {
+    Registry().try_emplace(name, CommandInfo{std::move(fn), summary});
+}
+
 namespace {
 PdfWriterFn& PdfWriter() {
     static PdfWriterFn writer;

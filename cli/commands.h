@@ -21,6 +21,11 @@ using CommandFn = std::function<int(const Args&, std::ostream& out, std::ostream
 struct CommandRegistration {
     CommandRegistration(const char* name, const char* summary, CommandFn fn);
 };
+// A command that only stands in when no CommandRegistration of that name exists (in whatever
+// order the two are made).
+struct FallbackCommandRegistration {
+    FallbackCommandRegistration(const char* name, const char* summary, CommandFn fn);
+};
 
 // The PDF writer of a report's lines. PDF needs Qt: the Qt part of the companion registers
 // it; without it RegisteredPdfWriter() is empty.

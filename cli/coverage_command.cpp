@@ -1,6 +1,6 @@
 // omvera-cli coverage: which keys the reports can build are answered by a section of the
 // shipped texts, per file, and which sections no key can ever reach.
-#include "base/data_path.h"
+#include "base/data_folders.h"
 #include "base/errors.h"
 #include "base/text_file.h"
 #include "cli/commands.h"
@@ -21,7 +21,8 @@ const char* const kHelp =
     "the report can build for a real chart, how many of them a section answers, the\n"
     "missing keys and the sections no key can reach.\n\n"
     "  --family NAME    natal, child, partnership, erotic, karmic, waiting\n"
-    "  --folder DIR     the program folder holding Dann (default: the current folder)\n"
+    "  --folder DIR     the program folder holding Dann (default: the current\n"
+    "                   folder if it has Dann, else the installed data folder)\n"
     "  --families FILE  the list of text families (data/texts/families.txt); a family it\n"
     "                   marks \"complete\" must have every possible key answered, otherwise\n"
     "                   the exit status is 1\n"
@@ -48,7 +49,7 @@ std::string KeyText(const SectionKey& key) {
 }
 
 int CoverageCommand(const Args& args, std::ostream& out, std::ostream& err) {
-    std::string family, folder = CurrentFolder(), familiesFile;
+    std::string family, folder = LocateData().programFolder, familiesFile;
     bool json = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];

@@ -2,7 +2,7 @@
 // the window "База данных" and the buttons of the first chart form, so the database can be
 // listed, scripted and backed up without a display.
 #include "app/state.h"
-#include "base/data_path.h"
+#include "base/data_folders.h"
 #include "base/errors.h"
 #include "base/numbers.h"
 #include "cli/chart_options.h"
@@ -24,8 +24,10 @@ const char* const kHelp =
     "                             [--name TEXT] [--sex M|F] [--folder DIR]\n"
     "       omvera-cli people delete N [--folder DIR]\n"
     "\n"
-    "The person database Dann/Basa.TXT of the program folder (DIR, default the current\n"
-    "folder), handled as the window \"База данных\" handles it:\n"
+    "The person database Dann/Basa.TXT of the program folder DIR (default: the program's\n"
+    "own database, Dann/Basa.TXT of the current folder or, for an installed program, the\n"
+    "user's copy Basa.TXT in ~/.local/share/omvera), handled as the window \"База данных\"\n"
+    "handles it:\n"
     "  list     the records as the window lists them, numbered from 1\n"
     "  show N   the fields a double-click on record N loads into the first chart form\n"
     "  add      appends the record \"Сохранить\" of the first chart form builds from the\n"
@@ -68,7 +70,10 @@ PeopleOptions ParsePeopleOptions(const Args& args, const std::string& command, b
 
 State StateFor(const std::string& folder) {
     State s;
-    s.ProgramFolder = folder.empty() ? CurrentFolder() : folder;
+    if (folder.empty())
+        SetDataLocation(s, LocateData());
+    else
+        s.ProgramFolder = folder;
     return s;
 }
 

@@ -6,10 +6,11 @@
 #include "app/report_commands.h"
 #include "app/save_commands.h"
 #include "app/state.h"
-#include "base/data_path.h"
+#include "base/data_folders.h"
 #include "base/errors.h"
 #include "base/text_file.h"
 #include "cli/chart_options.h"
+#include "cli/drawing_helper.h"
 #include "cli/json_text.h"
 #include "cli/report_settings.h"
 #include "cli/second_chart_options.h"
@@ -169,7 +170,8 @@ const char* const kOptionsHelp =
     "  --aspects LIST   the aspect table's rows as texts, separated by ';' (\"0;60;90;120;180\")\n"
     "  --target D.M.YYYY  directions: the date of TDat2's date field\n"
     "  --sixteen        directions: \"16 основных аспектов\" instead of the six major ones\n"
-    "  --folder DIR     the program folder holding Dann (default: the current folder)\n"
+    "  --folder DIR     the program folder holding Dann (default: the current\n"
+    "                   folder if it has Dann, else the installed data folder)\n"
     "  --json           print {\"lines\": [...], \"searches\": [{\"file\", \"marker\", \"title\",\n"
     "                   \"keys\"}...], \"warnings\": [...]}\n"
     "returns (solar, lunar):\n"
@@ -237,8 +239,11 @@ void ApplySettings(State& s, const ChartOptions& o) {
         }
         s.AspUst.ListBox1 = rows;
     }
-    s.ProgramFolder = CurrentFolder();
-    if (auto it = o.values.find("--folder"); it != o.values.end()) s.ProgramFolder = it->second;
+    SetDataLocation(s, LocateData());
+    if (auto it = o.values.find("--folder"); it != o.values.end()) {
+        s.ProgramFolder = it->second;
+        s.UserFolder.reset();
+    }
 }
 
 const char* TitleName(SectionTitle t) {
@@ -255,15 +260,25 @@ const char* TitleName(SectionTitle t) {
 
 enum class ReportFile { Rtf, Pdf };
 
-ReportFile ReportFileOf(const std::string& file) {
-    std::string lower = file;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
+const char* const kNoPdfWriter =
+    "report: this build of omvera-cli has no PDF writer (built without Qt)";
+
+std::string Lowercase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool IsPdfName(const std::string& file) {
+    const std::string lower = Lowercase(file);
+    return lower.size() > 4 && lower.ends_with(".pdf");
+}
+
+ReportFile ReportFileOf(const std::string& file) {
+    const std::string lower = Lowercase(file);
     if (lower.size() > 4 && lower.ends_with(".rtf")) return ReportFile::Rtf;
-    if (lower.size() > 4 && lower.ends_with(".pdf")) {
-        if (!RegisteredPdfWriter())
-            throw UsageError(
-                "report: this build of omvera-cli has no PDF writer (built without Qt)");
+    if (IsPdfName(file)) {
+        if (!RegisteredPdfWriter()) throw UsageError(kNoPdfWriter);
         return ReportFile::Pdf;
     }
     throw UsageError("report: the file '" + file + "' does not end in .rtf or .pdf");
@@ -336,6 +351,8 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const auto outFile = o.values.find("--out");
     const bool toFile = outFile != o.values.end();
     if (toFile && json) throw UsageError("report: --json does not go with --out");
+    if (toFile && !RegisteredPdfWriter() && IsPdfName(outFile->second))
+        HandOverToDrawingHelper("report", args, kNoPdfWriter);
     const ReportFile format = toFile ? ReportFileOf(outFile->second) : ReportFile::Rtf;
     auto print = [&] {
         for (const std::string& w : s.Warnings) err << "Предупреждение: " << w << "\n";

@@ -13,8 +13,6 @@
 namespace omvera {
 namespace {
 
-constexpr const char* kDatabasePath = "\\Dann\\Basa.TXT";
-
 std::string IntText(long long v, int width) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%*lld", width, v);
@@ -171,7 +169,7 @@ void LoadPersonRecord(const std::string& line, ChartForm& form) {
 void OpenPersonDatabase(State& state) {
     state.Base.Visible = true;
     // Read first: a file that cannot be read leaves the list as it was.
-    const std::string bytes = ReadFileBytes(DataFile(state, kDatabasePath));
+    const std::string bytes = ReadFileBytes(PersonDatabaseFile(state));
     TakeList(state.Base, DecodeTextLines(bytes), bytes);
 }
 
@@ -182,7 +180,7 @@ void AppendPersonFromFirstChart(State& state) {
     CheckFieldLength(f.Edit3, kCoordinateMaxLength, "долгота");
     const std::string record = BuildPersonRecord(f);
     CheckPersonRecordStorable(record);
-    const std::string path = DataFile(state, kDatabasePath);
+    const std::string path = PersonDatabaseFile(state);
     state.Base.Visible = true;
     // Reading, appending and writing under one lock: a record another writer appends at the
     // same moment is read here or appends after this one, never lost.
@@ -205,7 +203,7 @@ void DeleteSelectedPerson(State& state) {
 
 void SavePersonDatabase(State& state) {
     auto& b = state.Base;
-    const std::string path = DataFile(state, kDatabasePath);
+    const std::string path = PersonDatabaseFile(state);
     const std::string bytes = EncodeTextLines(b.ListBox1);
     FolderLock lock(FolderOfFile(path));
     const std::string current = ReadFileBytesIfPresent(path).value_or(std::string());

@@ -1,10 +1,10 @@
 #include "app/ui/application.h"
 
-#include "base/errors.h"
 #include "app/ui/main_window.h"
 #include "aspects/ui/aspect_grid_window.h"
 #include "aspects/ui/aspect_settings_window.h"
 #include "astro/ui/directions_window.h"
+#include "base/errors.h"
 #include "calendars/ui/calendar_window.h"
 #include "drawing/ui/chart_view_window.h"
 #include "input/ui/first_chart_window.h"
@@ -18,8 +18,9 @@
 
 namespace omvera {
 
-Application::Application(const std::string& programFolder) {
+Application::Application(const std::string& programFolder, std::optional<std::string> userFolder) {
     state_.ProgramFolder = programFolder;
+    state_.UserFolder = std::move(userFolder);
     ShowError = [](QWidget* parent, const QString& message) {
         QMessageBox::critical(parent, QStringLiteral("Ошибка"), message);
     };

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,9 @@ class THsk;
 
 class Application {
   public:
-    explicit Application(const std::string& programFolder);
+    // `userFolder`: the folder of the user's person database (see State::UserFolder).
+    explicit Application(const std::string& programFolder,
+                         std::optional<std::string> userFolder = std::nullopt);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;

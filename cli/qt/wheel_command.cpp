@@ -6,7 +6,7 @@
 #include "app/chart_drawing.h"
 #include "app/state.h"
 #include "app/ui/document_output.h"
-#include "base/data_path.h"
+#include "base/data_folders.h"
 #include "base/text_file.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
@@ -40,8 +40,9 @@ const char* const kWheelHelpHead =
     "\n"
     "Draws the natal chart of the menu item \"Взрослый\" (wheel, header, positions, houses,\n"
     "house column and aspect lines) for one chart, as the first chart form would hold it,\n"
-    "and writes the picture. The glyphs come from the folder Dann in the current folder,\n"
-    "as for the program itself; a missing glyph is reported and left out.\n"
+    "and writes the picture. The glyphs come from the folder Dann in the current folder\n"
+    "(or the installed data folder when the current folder has none), as for the program\n"
+    "itself; a missing glyph is reported and left out.\n"
     "\n";
 const char* const kWheelKindHelp =
     "  --kind KIND      natal (default), transit, synastry (partnership), solar or lunar:\n"
@@ -150,7 +151,7 @@ int WheelCommand(const Args& args, std::ostream& out, std::ostream& err) {
 
     const auto gui = EnsureGuiApplication();
     State s;
-    s.ProgramFolder = CurrentFolder();
+    SetDataLocation(s, LocateData());
     FillFirstChartForm(s, o);
     // The main window's size whose layout gives the picture this size.
     s.Form1.Width = width + kWindowMarginWidth;
