@@ -1,5 +1,6 @@
 #include "app/shell_commands.h"
 
+#include "app/person_database_commands.h"
 #include "app/state.h"
 #include "base/text_file.h"
 

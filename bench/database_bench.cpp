@@ -1,4 +1,5 @@
 // Person database: building, parsing and reading records.
+#include "app/person_database_commands.h"
 #include "app/state.h"
 #include "base/text_file.h"
 #include "input/person_database.h"

@@ -1,6 +1,7 @@
 // omvera-cli people: the person database "Dann\Basa.TXT" through the same core procedures as
 // the window "База данных" and the buttons of the first chart form, so the database can be
 // listed, scripted and backed up without a display.
+#include "app/person_database_commands.h"
 #include "app/state.h"
 #include "base/data_folders.h"
 #include "base/errors.h"

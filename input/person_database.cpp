@@ -1,9 +1,9 @@
 #include "input/person_database.h"
 
-#include "app/state.h"
 #include "base/errors.h"
 #include "base/numbers.h"
 #include "base/text_file.h"
+#include "input/chart_form.h"
 
 #include <algorithm>
 #include <cctype>
@@ -91,11 +91,6 @@ const char* DatabaseChangedMessage() {
            "откройте базу данных заново и повторите удаление.";
 }
 
-ChartForm& TargetForm(State& state) {
-    if (state.Base.RadioButton1) return state.ID1;
-    return state.ID2;
-}
-
 std::string FolderOfFile(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? "." : path.substr(0, std::max<size_t>(slash, 1));
@@ -166,22 +161,21 @@ void LoadPersonRecord(const std::string& line, ChartForm& form) {
     form.SetMan(man);
 }
 
-void OpenPersonDatabase(State& state) {
-    state.Base.Visible = true;
+void OpenPersonDatabase(PersonDatabaseForm& base, const std::string& path) {
+    base.Visible = true;
     // Read first: a file that cannot be read leaves the list as it was.
-    const std::string bytes = ReadFileBytes(PersonDatabaseFile(state));
-    TakeList(state.Base, DecodeTextLines(bytes), bytes);
+    const std::string bytes = ReadFileBytes(path);
+    TakeList(base, DecodeTextLines(bytes), bytes);
 }
 
-void AppendPersonFromFirstChart(State& state) {
-    const ChartForm& f = state.ID1;
+void AppendPersonFromFirstChart(PersonDatabaseForm& base, const ChartForm& f,
+                                const std::string& path) {
     CheckFieldLength(f.Edit1, kNameMaxLength, "имя");
     CheckFieldLength(f.Edit2, kCoordinateMaxLength, "широта");
     CheckFieldLength(f.Edit3, kCoordinateMaxLength, "долгота");
     const std::string record = BuildPersonRecord(f);
     CheckPersonRecordStorable(record);
-    const std::string path = PersonDatabaseFile(state);
-    state.Base.Visible = true;
+    base.Visible = true;
     // Reading, appending and writing under one lock: a record another writer appends at the
     // same moment is read here or appends after this one, never lost.
     FolderLock lock(FolderOfFile(path));
@@ -189,11 +183,10 @@ void AppendPersonFromFirstChart(State& state) {
     lines.push_back(record);
     const std::string bytes = EncodeTextLines(lines);
     WriteFileAtomically(path, bytes);
-    TakeList(state.Base, std::move(lines), bytes);
+    TakeList(base, std::move(lines), bytes);
 }
 
-void DeleteSelectedPerson(State& state) {
-    auto& b = state.Base;
+void DeleteSelectedPerson(PersonDatabaseForm& b) {
     if (b.ListBox1Index < 0 || b.ListBox1Index >= static_cast<int>(b.ListBox1.size())) return;
     b.ListBox1.erase(b.ListBox1.begin() + b.ListBox1Index);
     ++b.LinesDeleted;
@@ -201,9 +194,7 @@ void DeleteSelectedPerson(State& state) {
         b.ListBox1Index = static_cast<int>(b.ListBox1.size()) - 1;
 }
 
-void SavePersonDatabase(State& state) {
-    auto& b = state.Base;
-    const std::string path = PersonDatabaseFile(state);
+void SavePersonDatabase(PersonDatabaseForm& b, const std::string& path) {
     const std::string bytes = EncodeTextLines(b.ListBox1);
     FolderLock lock(FolderOfFile(path));
     const std::string current = ReadFileBytesIfPresent(path).value_or(std::string());
@@ -217,10 +208,9 @@ void SavePersonDatabase(State& state) {
     b.LinesDeleted = 0;
 }
 
-void LoadSelectedPerson(State& state) {
-    auto& b = state.Base;
+void LoadSelectedPerson(PersonDatabaseForm& b, ChartForm& first, ChartForm& second) {
     if (b.ListBox1Index < 0 || b.ListBox1Index >= static_cast<int>(b.ListBox1.size())) return;
-    LoadPersonRecord(b.ListBox1[b.ListBox1Index], TargetForm(state));
+    LoadPersonRecord(b.ListBox1[b.ListBox1Index], b.RadioButton1 ? first : second);
     b.Visible = false;
 }
 

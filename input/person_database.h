@@ -10,7 +10,6 @@
 namespace omvera {
 
 struct ChartForm;
-struct State;
 
 struct PersonDatabaseForm {
     std::vector<std::string> ListBox1; // the file's lines, in file order
@@ -39,20 +38,25 @@ void CheckPersonRecordStorable(const std::string& record);
 // most their maximum lengths, as the form's fields do; any line is parsed in linear time.
 void LoadPersonRecord(const std::string& line, ChartForm& form);
 
-// "Открыть" of TID1 and the menu item "База данных": show TBase and fill its list from the
-// file. Throws Error when the file cannot be read; the list then keeps its contents.
-void OpenPersonDatabase(State& state);
-// "Сохранить" of TID1: reload the list, append the record built from TID1, write the file.
+// The window operations over the list, with the database file `path` (the program's
+// wrappers over the state are app/person_database_commands.h).
+//
+// "Открыть": show TBase and fill its list from the file. Throws Error when the file cannot be
+// read; the list then keeps its contents.
+void OpenPersonDatabase(PersonDatabaseForm& base, const std::string& path);
+// "Сохранить" of TID1: reload the list, append the record built from `first`, write the file.
 // A missing file is created; nothing is written when the record is refused (a field longer
 // than the form takes, a character Windows-1251 lacks, a line break).
-void AppendPersonFromFirstChart(State& state);
+void AppendPersonFromFirstChart(PersonDatabaseForm& base, const ChartForm& first,
+                                const std::string& path);
 // "Удалить запись": remove the selected line from the list only.
-void DeleteSelectedPerson(State& state);
+void DeleteSelectedPerson(PersonDatabaseForm& base);
 // "Сохранить изменения": write every line of the list to the file, replacing it. Refused
 // with Error, writing nothing, when the file changed since the list was read (another window
 // or program saved it) or the list lost lines other than the deleted ones.
-void SavePersonDatabase(State& state);
-// Double-click: parse the selected line into TID1 or TID2 and hide TBase.
-void LoadSelectedPerson(State& state);
+void SavePersonDatabase(PersonDatabaseForm& base, const std::string& path);
+// Double-click: parse the selected line into `first` or `second` (as the radio buttons say)
+// and hide TBase.
+void LoadSelectedPerson(PersonDatabaseForm& base, ChartForm& first, ChartForm& second);
 
 } // namespace omvera

@@ -1,5 +1,6 @@
 #include "input/ui/first_chart_window.h"
 
+#include "app/person_database_commands.h"
 #include "app/state.h"
 #include "input/ui/chart_fields_panel.h"
 

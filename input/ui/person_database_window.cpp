@@ -1,5 +1,6 @@
 #include "input/ui/person_database_window.h"
 
+#include "app/person_database_commands.h"
 #include "app/state.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,7 @@
 // Where the program finds its data folder and the person database: run from its own folder,
 // installed under a prefix, or neither; and the installed program's per-user database, which
 // must start as a copy of the shipped one and never write below the installation.
+#include "app/person_database_commands.h"
 #include "app/state.h"
 #include "base/data_folders.h"
 #include "base/errors.h"

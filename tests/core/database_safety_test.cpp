@@ -1,5 +1,6 @@
 // The person database on disk: files from other systems, links, permissions, a failing
 // disk and other writers. No record may be lost except the one the user deleted.
+#include "app/person_database_commands.h"
 #include "app/state.h"
 #include "base/errors.h"
 #include "base/text_file.h"

@@ -1,3 +1,4 @@
+#include "app/person_database_commands.h"
 #include "app/state.h"
 #include "base/errors.h"
 #include "base/text_file.h"
