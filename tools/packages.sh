@@ -1,8 +1,9 @@
 # Installs the Debian packages the build, the program and the tests need, when missing.
 # Sourced by setup-and-run.sh and setup-and-test.sh.
 # poppler-utils (pdftotext) and libreoffice-writer-nogui (about 85 MB, two minutes to install)
-# read the saved PDF and RTF files back in the tests.
-OMVERA_PACKAGES="cmake ninja-build g++ python3 hunspell hunspell-ru qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+# read the saved PDF and RTF files back in the tests. clang and libclang-rt-14-dev (libFuzzer
+# and the sanitizers' runtimes) build the fuzz targets.
+OMVERA_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev python3 hunspell hunspell-ru qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth xdotool imagemagick libswe-dev poppler-utils
   libreoffice-writer-nogui"
 
