@@ -167,10 +167,12 @@ int main(int argc, char** argv) {
         // outside the run's folder.
         QTimer closer;
         closer.setInterval(5);
-        QObject::connect(&closer, &QTimer::timeout, [&steps] {
+        long dialogsClosed = 0;
+        QObject::connect(&closer, &QTimer::timeout, [&steps, &dialogsClosed] {
             if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
             if (QWidget* w = QApplication::activeModalWidget())
                 if (auto* d = qobject_cast<QDialog*>(w)) {
+                    ++dialogsClosed;
                     if (qobject_cast<QColorDialog*>(d) && steps.Coin())
                         d->accept();
                     else
@@ -204,8 +206,8 @@ int main(int argc, char** argv) {
         g_action = -1;
         std::snprintf(g_actionText, sizeof g_actionText, "shutting down");
         g_actionStartMs = NowMs();
-        std::printf("monkey: %s after %ld actions (%s)\n", exitStatus ? "FAILED" : "passed", done,
-                    steps.Summary().c_str());
+        std::printf("monkey: %s after %ld actions (%s, dialogs and message boxes closed %ld)\n",
+                    exitStatus ? "FAILED" : "passed", done, steps.Summary().c_str(), dialogsClosed);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
     g_actionStartMs = 0;
