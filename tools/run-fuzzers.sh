@@ -36,7 +36,7 @@ for t in "${targets[@]}"; do
         "$build/tests/fuzz/fuzz_$t" "$corpus" "$root/tests/fuzz/corpus/$t" "${dict[@]}" \
         -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -max_len=4096 \
         -print_final_stats=1 -artifact_prefix="$artifacts/" >"$log" 2>&1; then
-        grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb|#[0-9]+ *DONE' "$log" || true
+        grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb|#[0-9]+[[:space:]]+DONE' "$log" || true
     else
         echo "fuzz_$t FAILED; the input is in $artifacts/, the log in $log"
         grep -E 'ERROR|property failed|runtime error|SUMMARY|Test unit written' "$log" | head -20
