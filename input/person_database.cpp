@@ -65,14 +65,22 @@ bool HasTwoDigitMinutes(const std::string& t) {
     return t.size() - i == 3 && t[i] == '.' && IsDigit(t[i + 1]) && IsDigit(t[i + 2]);
 }
 
+// Degrees of more digits than this are beyond any coordinate and beyond what g + m / 100
+// keeps exactly in a double: 99999999999999999.99 would load as 100000000000000000.00.
+constexpr size_t kMaxDegreeDigits = 12;
+
 // A coordinate as the loader writes it back: "Градус.Мин" texts with exactly two digits of
-// minutes keep the degrees-and-minutes rule (56.01, -5.30, -0.30); any other text is kept as
-// it was typed, so a latitude typed 56.1 stays 56.1 instead of turning into 56.01. The field
-// takes at most kCoordinateMaxLength characters of it.
+// minutes keep the degrees-and-minutes rule (56.01, -5.30, -0.30); any other text, or one
+// with more than kMaxDegreeDigits digits of degrees, is kept as it was typed, so a latitude
+// typed 56.1 stays 56.1 instead of turning into 56.01. The field takes at most
+// kCoordinateMaxLength characters of it.
 std::string LoadCoordinate(const std::string& token, int minWidth) {
     if (!HasTwoDigitMinutes(token)) return Utf8Cut(token, kCoordinateMaxLength);
     const size_t point = token.find('.');
     const std::string degreesText = token.substr(0, point);
+    if (std::count_if(degreesText.begin(), degreesText.end(), IsDigit) >
+        static_cast<std::ptrdiff_t>(kMaxDegreeDigits))
+        return Utf8Cut(token, kCoordinateMaxLength);
     const double g = std::trunc(LeadingNumber(degreesText));
     const double m = std::trunc(LeadingNumber(token.substr(point + 1)));
     const double value = degreesText.find('-') == std::string::npos ? g + m / 100 : g - m / 100;

@@ -2,8 +2,9 @@
 # Sourced by setup-and-run.sh and setup-and-test.sh.
 # poppler-utils (pdftotext) and libreoffice-writer-nogui (about 85 MB, two minutes to install)
 # read the saved PDF and RTF files back in the tests; dpkg-dev (dpkg-shlibdeps) and
-# desktop-file-utils make and check the Debian package.
-OMVERA_PACKAGES="cmake ninja-build g++ python3 hunspell hunspell-ru qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+# desktop-file-utils make and check the Debian package. clang and libclang-rt-14-dev
+# (libFuzzer and the sanitizers' runtimes) build the fuzz targets.
+OMVERA_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev python3 hunspell hunspell-ru qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth xdotool imagemagick libswe-dev poppler-utils
   libreoffice-writer-nogui dpkg-dev desktop-file-utils"
 
