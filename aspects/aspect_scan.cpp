@@ -2,15 +2,22 @@
 
 namespace omvera {
 
-void ScanChartAspects(const PointLongitudes& points, const PointIncluded& included,
-                      const std::array<double, 19>& orbs, const AspectRows& rows,
-                      const AspectMatch& match) {
+void ScanChartAspectPairs(const PointLongitudes& points, const PointIncluded& included,
+                          const std::array<double, 19>& orbs, const AspectRows& rows,
+                          const AspectPairMatch& match) {
     for (int i = 1; i <= kPointCount - 1; ++i)
         for (int j = i + 1; j <= kPointCount; ++j)
             for (int k = 0; k < rows.count; ++k)
                 if (InAspect(points[i], points[j], orbs[i], orbs[j], included[i], included[j],
                              rows.angles[k]))
-                    match(k, points[i], points[j]);
+                    match(i, j, k);
+}
+
+void ScanChartAspects(const PointLongitudes& points, const PointIncluded& included,
+                      const std::array<double, 19>& orbs, const AspectRows& rows,
+                      const AspectMatch& match) {
+    ScanChartAspectPairs(points, included, orbs, rows,
+                         [&](int i, int j, int k) { match(k, points[i], points[j]); });
 }
 
 void ScanMutualAspects(const PointLongitudes& first, const PointLongitudes& second,
