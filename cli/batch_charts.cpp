@@ -50,13 +50,13 @@ const std::string& Required(const BatchRecord& r, BatchField f) {
 
 // A longitude's sign and degrees within it; 360 counts as 0 Aries.
 void AppendPlace(JsonLine& j, double longitude) {
-    double x = std::fmod(longitude, 360.0);
-    if (x < 0) x += 360;
+    double x = longitude >= 360 ? longitude - 360 : longitude < 0 ? longitude + 360 : longitude;
+    if (x < 0 || x >= 360) x = std::fmod(std::fmod(x, 360.0) + 360, 360.0);
     const int sign = SignOf(x);
     j.Key("lon");
     j.Number(longitude);
     j.Key("sign");
-    j.String(SignNames[sign]);
+    j.NameString(SignNames[sign]);
     j.Key("degree");
     j.Number(x - 30.0 * (sign - 1));
 }
@@ -179,7 +179,7 @@ void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
     for (int n = 1; n <= kBodyCount; ++n) {
         j.BeginObject();
         j.Key("name");
-        j.String(PointNames[n]);
+        j.NameString(PointNames[n]);
         AppendPlace(j, chart.bodies[n]);
         j.EndObject();
     }
@@ -210,9 +210,9 @@ void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
             const double angle = scan.rows.angles[k];
             scan.j.BeginObject();
             scan.j.Key("p1");
-            scan.j.String(PointNames[p]);
+            scan.j.NameString(PointNames[p]);
             scan.j.Key("p2");
-            scan.j.String(PointNames[q]);
+            scan.j.NameString(PointNames[q]);
             scan.j.Key("angle");
             scan.j.Number(angle);
             scan.j.Key("orb");

@@ -1,5 +1,6 @@
 #include "cli/json_line.h"
 
+#include <cassert>
 #include <charconv>
 #include <cmath>
 
@@ -57,11 +58,27 @@ void JsonLine::Close(char bracket) {
     --depth_;
 }
 
+namespace {
+
+void AppendName(std::string& out, std::string_view name) {
+    assert(name.find_first_of("\"\\") == std::string_view::npos);
+    out += '"';
+    out += name;
+    out += '"';
+}
+
+} // namespace
+
 void JsonLine::Key(std::string_view name) {
     BeforeValue();
-    AppendJsonString(out_, name);
+    AppendName(out_, name);
     out_ += ": ";
     afterKey_ = true;
+}
+
+void JsonLine::NameString(std::string_view s) {
+    BeforeValue();
+    AppendName(out_, s);
 }
 
 void JsonLine::String(std::string_view s) {

@@ -29,9 +29,13 @@ class JsonLine {
     void EndObject() { Close('}'); }
     void BeginArray() { Open('['); }
     void EndArray() { Close(']'); }
-    // The member name of the next value inside an object.
+    // The member name of the next value inside an object: one of the program's own names,
+    // written as it is (it holds no quote, backslash or control character).
     void Key(std::string_view name);
     void String(std::string_view s);
+    // A text of the program's own (a body or sign name) that needs no escaping, written
+    // without looking at each byte.
+    void NameString(std::string_view s);
     void Number(double x);
     void Integer(long long n);
 
