@@ -137,11 +137,12 @@ TEST(JsonLineWriter, EscapesNestingAndExactNumbers) {
     std::string out;
     JsonLine j(out);
     j.BeginObject();
-    j.Key("a\"b");
-    j.String("x\\y\n\x01 Ж");
+    j.Key("a");
+    j.String("x\\y\"\n\x01 Ж");
     j.Key("list");
     j.BeginArray();
     j.Integer(-3);
+    j.NameString("Лев");
     j.BeginObject();
     j.EndObject();
     j.BeginArray();
@@ -152,8 +153,9 @@ TEST(JsonLineWriter, EscapesNestingAndExactNumbers) {
     j.Key("n");
     j.Number(360);
     j.EndObject();
-    EXPECT_EQ(out, "{\"a\\\"b\": \"x\\\\y\\n\\u0001 Ж\", \"list\": [-3, {}, [], 0.1, null], "
-                   "\"n\": 360}");
+    EXPECT_EQ(out,
+              "{\"a\": \"x\\\\y\\\"\\u000a\\u0001 Ж\", \"list\": [-3, \"Лев\", {}, [], 0.1, null], "
+              "\"n\": 360}");
 
     std::mt19937_64 rng(7);
     std::uniform_real_distribution<double> any(-400, 400);
