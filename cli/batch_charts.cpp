@@ -15,6 +15,7 @@
 #include "input/settings_forms.h"
 #include "reports/text_cache.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 #include <string_view>
@@ -75,6 +76,7 @@ void BuildReport(const BatchRecord& r, const BatchReport& kind, int day, int mon
     if (const std::string* sex = r.Get(BatchField::Sex)) s.ID1.SetMan(*sex == "M");
     s.ProgramFolder = folder;
     s.ChartKind = kind.chartKind;
+    ReadChartInput(s, 1); // as the chart command's drawing has left it
     AspectRows rows;
     ReadAspectTable(s, rows.count, rows.angles);
     PointIncluded included{};
@@ -89,6 +91,7 @@ void BuildReport(const BatchRecord& r, const BatchReport& kind, int day, int mon
 
 BatchAspectSettings DesignAspectSettings() {
     State s;
+    ReadChartInput(s, 1);
     BatchAspectSettings a;
     ReadAspectTable(s, a.rows.count, a.rows.angles);
     for (int p = 1; p <= kPointCount; ++p) RefreshPoint(s, p, a.included);
