@@ -212,7 +212,7 @@ with tempfile.TemporaryDirectory() as tmp:
 
 # --- The command line itself --------------------------------------------------------------------
 for args, status in ((["--format", "xml"], 2), (["--threads", "0"], 2), (["a", "b"], 2),
-                     (["/no/such/file"], 1), (["--bogus"], 2)):
+                     (["/no/such/file"], 1), (["--bogus"], 2), (["--help"], 0)):
     r = batch(args, "")
     if r.returncode != status:
         failures.append(f"batch {' '.join(args)}: exit {r.returncode}, want {status}")
