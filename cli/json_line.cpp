@@ -47,6 +47,7 @@ void JsonLine::BeforeValue() {
 }
 
 void JsonLine::Open(char bracket) {
+    assert(depth_ + 1 < static_cast<int>(hasItem_.size()));
     BeforeValue();
     out_ += bracket;
     ++depth_;
