@@ -22,6 +22,11 @@ struct AspectRows {
 using AspectMatch = std::function<void(int row, double l1, double l2)>;
 
 // For i = 1..17, j = i + 1..18 and every row k: the aspect test of points[i], points[j].
+// The pair form reports the point numbers of each match (point i, point j, row k).
+using AspectPairMatch = std::function<void(int i, int j, int row)>;
+void ScanChartAspectPairs(const PointLongitudes& points, const PointIncluded& included,
+                          const std::array<double, 19>& orbs, const AspectRows& rows,
+                          const AspectPairMatch& match);
 void ScanChartAspects(const PointLongitudes& points, const PointIncluded& included,
                       const std::array<double, 19>& orbs, const AspectRows& rows,
                       const AspectMatch& match);

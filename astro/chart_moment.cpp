@@ -1,5 +1,6 @@
 #include "astro/chart_moment.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace omvera {
@@ -43,7 +44,12 @@ double CenturiesSince1900(double day, double month, double year) {
 }
 
 void FoldTimeIntoDay(ChartMoment& m) {
-    m.day = std::trunc(m.day) + (m.hour + m.minute / 60) / 24;
+    // The forms allow 23:60, a whole day. Folded as it stands it would make the day the next
+    // whole day, and every further fold (each body folds again) would move it on by one more
+    // day. Taken as the instant just before midnight (a tenth of a millisecond early) the
+    // day keeps its whole part and the fold stays idempotent.
+    constexpr double kLastInstant = 1 - 1e-9;
+    m.day = std::trunc(m.day) + std::min((m.hour + m.minute / 60) / 24, kLastInstant);
 }
 
 } // namespace omvera

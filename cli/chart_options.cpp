@@ -142,14 +142,19 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
     return out;
 }
 
+void FillChartFields(ChartForm& form, int day, int month, int year, int hour, int minute,
+                     const std::string& lat, const std::string& lon) {
+    form.SpinEdit1.SetValue(year);
+    form.SetMonthIndex(month - 1);
+    form.SpinEdit2.SetValue(day);
+    form.SpinEdit3.SetValue(hour);
+    form.SpinEdit4.SetValue(minute);
+    form.Edit2 = lat;
+    form.Edit3 = lon;
+}
+
 void FillFirstChartForm(State& s, const ChartOptions& o) {
-    s.ID1.SpinEdit1.SetValue(o.year);
-    s.ID1.SetMonthIndex(o.month - 1);
-    s.ID1.SpinEdit2.SetValue(o.day);
-    s.ID1.SpinEdit3.SetValue(o.hour);
-    s.ID1.SpinEdit4.SetValue(o.minute);
-    s.ID1.Edit2 = o.lat;
-    s.ID1.Edit3 = o.lon;
+    FillChartFields(s.ID1, o.day, o.month, o.year, o.hour, o.minute, o.lat, o.lon);
     ChooseHouseSystem(s.Dom, o.houses);
 }
 

@@ -10,8 +10,9 @@
 #include <vector>
 
 namespace omvera {
+struct ChartForm;
 struct State;
-}
+} // namespace omvera
 
 namespace omvera::cli {
 
@@ -50,5 +51,8 @@ extern const char* const kChartOptionsHelp;
 // Fills the first chart form's fields exactly as the input window would hold them and
 // chooses the house system on TDOM.
 void FillFirstChartForm(State& state, const ChartOptions& options);
+// The date, time and place fields of a chart form, as FillFirstChartForm writes them.
+void FillChartFields(ChartForm& form, int day, int month, int year, int hour, int minute,
+                     const std::string& lat, const std::string& lon);
 
 } // namespace omvera::cli

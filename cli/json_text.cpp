@@ -1,25 +1,15 @@
 #include "cli/json_text.h"
 
-#include <cstdio>
+#include "cli/json_line.h"
+
 #include <ostream>
 
 namespace omvera::cli {
 
 std::string JsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
+    std::string out;
+    AppendJsonString(out, s);
+    return out;
 }
 
 std::string JsonStringArray(const std::vector<std::string>& items) {

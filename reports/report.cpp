@@ -2,6 +2,7 @@
 
 #include "base/data_path.h"
 #include "base/text_file.h"
+#include "reports/text_cache.h"
 
 #include <utility>
 
@@ -16,7 +17,7 @@ void ReportContext::Add(std::initializer_list<const char*> lines) {
 }
 
 void ReportContext::CopyFile(const char* backslashPath) {
-    const auto lines = ReadTextLines(DataPath(programFolder_, backslashPath));
+    const auto lines = DecodeTextLines(*TextFileBytes(DataPath(programFolder_, backslashPath)));
     if (lines.empty()) {
         sink_.AddLine("");
         return;

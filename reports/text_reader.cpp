@@ -1,12 +1,13 @@
 #include "reports/text_reader.h"
 
 #include "base/text_file.h"
+#include "reports/text_cache.h"
 
 namespace omvera {
 
 TextLineReader::TextLineReader(const std::string& path, std::optional<std::string_view> cipherKey) {
     if (cipherKey) cipher_.emplace(*cipherKey);
-    data_ = ReadFileBytes(path);
+    data_ = TextFileBytes(path);
 }
 
 void TextLineReader::Next(std::string& line) {
@@ -15,7 +16,7 @@ void TextLineReader::Next(std::string& line) {
         return;
     }
     // CR LF, LF or a lone CR ends a line (no enciphered byte is ever a CR or an LF).
-    const std::string_view raw = NextLine(data_, pos_);
+    const std::string_view raw = NextLine(*data_, pos_);
     if (cipher_)
         cipher_->Decode(raw, line);
     else

@@ -1,9 +1,10 @@
 #pragma once
 // Sequential reading of one interpretation text file, line by line, deciphering each line
-// of an enciphered file. The file is read from disk once when the reader is made; lines of
-// any length are read whole.
+// of an enciphered file. The file is read once when the reader is made (through the text
+// cache, reports/text_cache.h); lines of any length are read whole.
 #include "reports/line_cipher.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,10 +22,10 @@ class TextLineReader {
     void Next(std::string& line);
 
     // True when every line has been read; right after reading the file's last line.
-    bool Eof() const { return pos_ >= data_.size(); }
+    bool Eof() const { return pos_ >= data_->size(); }
 
   private:
-    std::string data_;
+    std::shared_ptr<const std::string> data_;
     std::size_t pos_ = 0;
     std::optional<LineCipher> cipher_;
 };

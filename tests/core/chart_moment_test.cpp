@@ -1,6 +1,8 @@
 #include "app/chart_state.h"
 #include "app/state.h"
+#include "astro/chart.h"
 #include "astro/chart_moment.h"
+#include "app/chart_state.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +81,23 @@ TEST(ChartMoment, FoldingTheTimeIntoTheDayIsIdempotent) {
     const double once = m.day;
     FoldTimeIntoDay(m);
     EXPECT_DOUBLE_EQ(m.day, once);
+}
+
+// 23:60 on the last day of a year: every body of the chart command (each folding the state's
+// moment again) is computed for the same moment, midnight, as the plain chart value.
+TEST(ChartMoment, TwentyThreeSixtyFoldsOnceAndComputesEveryBodyAtMidnight) {
+    ChartMoment m{2050, 12, 31, 23, 60, 51.3, 0.07};
+    FoldTimeIntoDay(m);
+    const double once = m.day;
+    FoldTimeIntoDay(m);
+    EXPECT_EQ(m.day, once);
+    EXPECT_NEAR(JulianDay(m.day, m.month, m.year), JulianDay(1, 1, 2051), 1e-8);
+
+    State s;
+    s.moment = ChartMoment{2050, 12, 31, 23, 60, 51.3, 0.07};
+    for (int n = 1; n <= kBodyCount; ++n) ComputeBody(s, n);
+    const BodyArray plain = ComputeBodies(ChartMoment{2050, 12, 31, 23, 60, 51.3, 0.07});
+    for (int n = 1; n <= kBodyCount; ++n) EXPECT_NEAR(s.BodyPositions[n], plain[n], 1e-5) << n;
 }
 
 TEST(ChartMoment, ReadChartInputByKind) {

@@ -1,0 +1,288 @@
+#include "cli/batch_charts.h"
+
+#include "app/chart_commands.h"
+#include "app/report_commands.h"
+#include "app/state.h"
+#include "input/chart_kind.h"
+#include "app/aspect_table.h"
+#include "aspects/points.h"
+#include "astro/chart.h"
+#include "astro/names.h"
+#include "base/errors.h"
+#include "cli/chart_options.h"
+#include "cli/commands.h"
+#include "cli/json_line.h"
+#include "drawing/recording_canvas.h"
+#include "input/settings_forms.h"
+#include "reports/text_cache.h"
+
+#include <algorithm>
+#include <cmath>
+#include <ostream>
+#include <string_view>
+#include <thread>
+
+namespace omvera::cli {
+namespace {
+
+// The reports a single chart makes, with the chart kind their chart command sets.
+struct BatchReport {
+    const char* name;
+    ChartKindId chartKind;
+};
+constexpr BatchReport kReports[] = {
+    {"natal", ChartKindId::Radix},
+    {"child", ChartKindId::RadixChild},
+    {"waiting", ChartKindId::SynastryWaiting},
+};
+
+// The messages of the shared option parsers start with the command's name; an error line
+// names its record instead.
+std::string WithoutCommand(std::string_view message) {
+    constexpr std::string_view prefix = "batch: ";
+    if (message.starts_with(prefix)) message.remove_prefix(prefix.size());
+    return std::string(message);
+}
+
+const std::string& Required(const BatchRecord& r, BatchField f) {
+    const std::string* v = r.Get(f);
+    if (!v) throw Error(std::string("нет поля «") + kBatchFieldNames[static_cast<int>(f)] + "»");
+    return *v;
+}
+
+// A longitude's sign and degrees within it; 360 counts as 0 Aries.
+void AppendPlace(JsonLine& j, double longitude) {
+    double x = longitude >= 360 ? longitude - 360 : longitude < 0 ? longitude + 360 : longitude;
+    if (x < 0 || x >= 360) x = std::fmod(std::fmod(x, 360.0) + 360, 360.0);
+    const int sign = SignOf(x);
+    j.Key("lon");
+    j.Number(longitude);
+    j.Key("sign");
+    j.NameString(SignNames[sign]);
+    j.Key("degree");
+    j.Number(x - 30.0 * (sign - 1));
+}
+
+// The report's lines as `omvera-cli report KIND` prints them: a fresh state with the form,
+// the house system, the name and sex filled, the points read as the chart command reads them
+// for its aspect lines, then "Интерпретация".
+void BuildReport(const BatchRecord& r, const BatchReport& kind, int day, int month, int year,
+                 int hour, int minute, char letter, const std::string& folder,
+                 std::vector<std::string>& lines) {
+    State s;
+    FillChartFields(s.ID1, day, month, year, hour, minute, *r.Get(BatchField::Lat),
+                    *r.Get(BatchField::Lon));
+    ChooseHouseSystem(s.Dom, letter);
+    if (const std::string* name = r.Get(BatchField::Name)) s.ID1.Edit1 = *name;
+    if (const std::string* sex = r.Get(BatchField::Sex)) s.ID1.SetMan(*sex == "M");
+    s.ProgramFolder = folder;
+    s.ChartKind = kind.chartKind;
+    ReadChartInput(s, 1); // as the chart command's drawing has left it
+    AspectRows rows;
+    ReadAspectTable(s, rows.count, rows.angles);
+    PointIncluded included{};
+    for (int p = 1; p <= kPointCount; ++p) RefreshPoint(s, p, included);
+    RecordingCanvas image1, prosm, aspq;
+    ChartCanvases canvases{image1, prosm, aspq};
+    Button4Click(s, canvases);
+    lines.swap(s.Form1.RichEdit1Lines);
+}
+
+} // namespace
+
+BatchAspectSettings DesignAspectSettings() {
+    State s;
+    ReadChartInput(s, 1);
+    BatchAspectSettings a;
+    ReadAspectTable(s, a.rows.count, a.rows.angles);
+    for (int p = 1; p <= kPointCount; ++p) RefreshPoint(s, p, a.included);
+    a.orbs = s.PointOrbs;
+    return a;
+}
+
+BatchCharts::BatchCharts(const BatchAspectSettings& aspects, std::string programFolder)
+    : aspects_(aspects), programFolder_(std::move(programFolder)) {}
+
+bool BatchCharts::AppendLine(const BatchRecord& r, std::string& out) {
+    const size_t mark = out.size();
+    std::string message = r.error;
+    if (message.empty()) {
+        try {
+            AppendChart(r, out);
+            return true;
+        } catch (const std::exception& e) {
+            message = WithoutCommand(e.what());
+        }
+    }
+    out.resize(mark);
+    JsonLine j(out);
+    j.BeginObject();
+    j.Key("line");
+    j.Integer(r.line);
+    if (const std::string* name = r.Get(BatchField::Name)) {
+        j.Key("name");
+        j.String(*name);
+    }
+    j.Key("error");
+    j.String(message);
+    j.EndObject();
+    out += '\n';
+    return false;
+}
+
+void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
+    int day = 0, month = 0, year = 0, hour = 0, minute = 0;
+    ParseDateOption(Required(r, BatchField::Date), "batch", day, month, year);
+    ParseTimeOption(Required(r, BatchField::Time), "batch", hour, minute);
+    const std::string& lat = Required(r, BatchField::Lat);
+    const std::string& lon = Required(r, BatchField::Lon);
+    char letter = 'P';
+    if (const std::string* h = r.Get(BatchField::Houses)) {
+        if (h->size() != 1 || HouseSystemCaption((*h)[0])[0] == '\0')
+            throw Error("неизвестная система домов «" + *h + "» (одна из P, K, A, M, S, L)");
+        letter = (*h)[0];
+    }
+    if (const std::string* sex = r.Get(BatchField::Sex); sex && *sex != "M" && *sex != "F")
+        throw Error("поле «sex» ждёт M или F, а не «" + *sex + "»");
+    const BatchReport* report = nullptr;
+    if (const std::string* kind = r.Get(BatchField::Report)) {
+        for (const BatchReport& k : kReports)
+            if (*kind == k.name) report = &k;
+        if (!report)
+            throw Error("отчёт «" + *kind + "» в пакете не строится (natal, child, waiting)");
+    }
+
+    FillChartFields(form_, day, month, year, hour, minute, lat, lon);
+    warnings_.clear();
+    const ChartMoment moment = MomentOf(form_, warnings_);
+    const Chart chart = ComputeChart(moment, static_cast<HouseSystem>(letter));
+    if (!chart.housesDefined)
+        warnings_.push_back(UndefinedHouseSystemMessage(letter, moment.latitude));
+    ChartMoment folded = moment;
+    FoldTimeIntoDay(folded);
+
+    // The report first: when its texts cannot be read the record is an error line.
+    report_.clear();
+    if (report)
+        BuildReport(r, *report, day, month, year, hour, minute, letter, programFolder_, report_);
+
+    JsonLine j(out);
+    j.BeginObject();
+    j.Key("line");
+    j.Integer(r.line);
+    if (const std::string* name = r.Get(BatchField::Name)) {
+        j.Key("name");
+        j.String(*name);
+    }
+    j.Key("jd");
+    j.Number(JulianDay(folded.day, folded.month, folded.year));
+    j.Key("house_system");
+    j.String(std::string_view(&letter, 1));
+    j.Key("bodies");
+    j.BeginArray();
+    for (int n = 1; n <= kBodyCount; ++n) {
+        j.BeginObject();
+        j.Key("name");
+        j.NameString(PointNames[n]);
+        AppendPlace(j, chart.bodies[n]);
+        j.EndObject();
+    }
+    j.EndArray();
+    j.Key("cusps");
+    j.BeginArray();
+    for (int q = 1; q <= 12; ++q) {
+        j.BeginObject();
+        j.Key("house");
+        j.Integer(q);
+        AppendPlace(j, chart.cusps[q]);
+        j.EndObject();
+    }
+    j.EndArray();
+
+    PointLongitudes points{};
+    for (int p = 1; p <= kPointCount; ++p) points[p] = chart.Point(p);
+    j.Key("aspects");
+    j.BeginArray();
+    // One reference captured, so the scan's callback needs no allocation of its own.
+    struct {
+        JsonLine& j;
+        const PointLongitudes& points;
+        const AspectRows& rows;
+    } scan{j, points, aspects_.rows};
+    ScanChartAspectPairs(
+        points, aspects_.included, aspects_.orbs, aspects_.rows, [&scan](int p, int q, int k) {
+            const double angle = scan.rows.angles[k];
+            scan.j.BeginObject();
+            scan.j.Key("p1");
+            scan.j.NameString(PointNames[p]);
+            scan.j.Key("p2");
+            scan.j.NameString(PointNames[q]);
+            scan.j.Key("angle");
+            scan.j.Number(angle);
+            scan.j.Key("orb");
+            scan.j.Number(std::fabs(Separation(scan.points[p], scan.points[q]) - angle));
+            scan.j.EndObject();
+        });
+    j.EndArray();
+    if (!warnings_.empty()) {
+        j.Key("warnings");
+        j.BeginArray();
+        for (const std::string& w : warnings_) j.String(w);
+        j.EndArray();
+    }
+    if (report) {
+        j.Key("report");
+        j.BeginArray();
+        for (const std::string& line : report_) j.String(line);
+        j.EndArray();
+    }
+    j.EndObject();
+    out += '\n';
+}
+
+BatchTotals RunBatch(std::istream& in, std::ostream& out, const BatchOptions& options) {
+    // Big enough that starting the workers costs nothing beside the block, small enough that
+    // lines come out steadily from a long input.
+    constexpr size_t kBlock = 4096;
+    const int threads = std::max(1, options.threads);
+    const BatchAspectSettings aspects = DesignAspectSettings();
+    TextFileCache texts;
+    BatchReader reader(in, options.format);
+    std::vector<BatchCharts> workers;
+    for (int t = 0; t < threads; ++t) workers.emplace_back(aspects, options.programFolder);
+    std::vector<std::string> buffers(threads);
+    std::vector<long> failed(threads);
+    std::vector<BatchRecord> block(kBlock);
+    BatchTotals totals;
+    while (true) {
+        size_t count = 0;
+        while (count < kBlock && reader.Next(block[count])) ++count;
+        if (count == 0) break;
+        // Worker t takes the t-th contiguous share, so joining the buffers keeps input order.
+        const size_t share = (count + threads - 1) / threads;
+        auto work = [&](int t) {
+            buffers[t].clear();
+            failed[t] = 0;
+            const size_t end = std::min(count, (t + 1) * share);
+            for (size_t i = t * share; i < end; ++i)
+                if (!workers[t].AppendLine(block[i], buffers[t])) ++failed[t];
+        };
+        if (threads == 1 || count < 2 * static_cast<size_t>(threads)) {
+            for (int t = 0; t < threads; ++t) work(t);
+        } else {
+            std::vector<std::jthread> running;
+            for (int t = 1; t < threads; ++t) running.emplace_back(work, t);
+            work(0);
+        }
+        for (int t = 0; t < threads; ++t) {
+            out.write(buffers[t].data(), static_cast<std::streamsize>(buffers[t].size()));
+            totals.failed += failed[t];
+        }
+        out.flush();
+        totals.charts += static_cast<long>(count);
+        if (count < kBlock) break;
+    }
+    return totals;
+}
+
+} // namespace omvera::cli
