@@ -1,10 +1,10 @@
 #include "cli/batch_charts.h"
 
+#include "app/aspect_table.h"
 #include "app/chart_commands.h"
+#include "app/chart_state.h"
 #include "app/report_commands.h"
 #include "app/state.h"
-#include "input/chart_kind.h"
-#include "app/aspect_table.h"
 #include "aspects/points.h"
 #include "astro/chart.h"
 #include "astro/names.h"
@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/json_line.h"
 #include "drawing/recording_canvas.h"
+#include "input/chart_kind.h"
 #include "input/settings_forms.h"
 #include "reports/text_cache.h"
 
