@@ -1,10 +1,11 @@
 # Installs the Debian packages the build, the program and the tests need, when missing.
 # Sourced by setup-and-run.sh and setup-and-test.sh.
 # poppler-utils (pdftotext) and libreoffice-writer-nogui (about 85 MB, two minutes to install)
-# read the saved PDF and RTF files back in the tests.
+# read the saved PDF and RTF files back in the tests. libgeonames-dev and libgeonames-common
+# (towns and their Russian names) and tzdata (clock history) make the local-time atlas.
 OMVERA_PACKAGES="cmake ninja-build g++ python3 hunspell hunspell-ru qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth xdotool imagemagick libswe-dev poppler-utils
-  libreoffice-writer-nogui"
+  libreoffice-writer-nogui libgeonames-dev libgeonames-common tzdata pkg-config"
 
 omvera_install_packages() {
     local missing=()
