@@ -221,10 +221,9 @@ LocalTimeResult ToUniversal(const PlaceClock& place, const CivilDateTime& local)
     // The clocks jumped over this time: read it by the clock before and after the jump.
     out.kind = LocalTimeCase::Missing;
     for (const std::int64_t probe : {l - kDay, l + kDay}) {
+        // The clock of the side it belongs to, at the instant the time would have had.
         ClockReading r = ClockAt(place, probe);
         const std::int32_t o = r.offset;
-        r = ClockAt(place, l - o);
-        r.offset = o;
         r.universal = l - o;
         r.reason = std::string(probe < l ? "по часам до перевода" : "по часам после перевода") +
                    " (" + FormatOffset(o) + "): часы переведены вперёд, этого времени не было";

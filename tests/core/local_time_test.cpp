@@ -127,7 +127,10 @@ TEST(LocalTime, ClockChangesGiveTwoReadings) {
     ASSERT_EQ(forward.kind, LocalTimeCase::Missing);
     ASSERT_EQ(forward.readings.size(), 2u);
     EXPECT_EQ(forward.readings[0].offset, 3 * 3600); // the clock before the change
+    EXPECT_EQ(forward.readings[0].abbreviation, "MSK");
+    EXPECT_FALSE(forward.readings[0].summer);
     EXPECT_EQ(forward.readings[1].offset, 4 * 3600);
+    EXPECT_EQ(forward.readings[1].abbreviation, "MSD");
     EXPECT_EQ(CivilOf(forward.readings[0].universal), (CivilDateTime{1985, 3, 30, 23, 30}));
     EXPECT_EQ(CivilOf(forward.readings[1].universal), (CivilDateTime{1985, 3, 30, 22, 30}));
     // The minutes just around a change read uniquely.
