@@ -1,7 +1,9 @@
 #include "cli/chart_options.h"
 
 #include "app/state.h"
+#include "base/data_path.h"
 #include "base/numbers.h"
+#include "cli/local_time_options.h"
 #include "input/settings_forms.h"
 
 #include <algorithm>
@@ -76,7 +78,14 @@ const char* const kChartOptionsHelp =
     "  --lon TEXT       longitude, degrees east positive, as typed into the form (\"92.45\")\n"
     "  --houses LETTER  house system: P Placidus (default), K Koch, A equal from the\n"
     "                   Ascendant, M equal from the MC, S equal from the Sun, L equal from\n"
-    "                   the Moon\n";
+    "                   the Moon\n"
+    "  --place NAME     a town of the atlas: its latitude and longitude (see below)\n"
+    "Local time instead of --date and --time:\n"
+    "  --local-date D.M.YYYY, --local-time H:M  the local date and clock time; with\n"
+    "                   --place NAME, or --zone NAME (\"Europe/Moscow\") and --lat/--lon,\n"
+    "                   or --offset +H[:M]; --old-style for a Julian date (before\n"
+    "                   1.2.1918); --reading 1|2 at a clock change (see omvera-cli place\n"
+    "                   --help)\n";
 
 ChartOptions ParseChartOptions(const Args& args, const std::string& command,
                                const std::vector<std::string>& valueOptions,
@@ -85,11 +94,16 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
     const std::string p = command + ": ";
     ChartOptions out;
     std::optional<std::string> date, time, lat, lon, houses;
+    LocalTimeOptions local;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             out.help = true;
             return out;
+        }
+        if (a == kOldStyleOption) {
+            local.oldStyle = true;
+            continue;
         }
         if (Contains(flagOptions, a)) {
             out.flags.insert(a);
@@ -113,6 +127,18 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
             target = &lon;
         else if (a == "--houses")
             target = &houses;
+        else if (a == "--local-date")
+            target = &local.date;
+        else if (a == "--local-time")
+            target = &local.time;
+        else if (a == "--place")
+            target = &local.place;
+        else if (a == "--zone")
+            target = &local.zone;
+        else if (a == "--reading")
+            target = &local.reading;
+        else if (a == "--offset")
+            target = &local.offset;
         else if (isOwn)
             target = &own;
         else
@@ -124,13 +150,26 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
         *target = args[++i];
         if (isOwn) out.values[a] = *own;
     }
-    if (!date) throw UsageError(p + "нужен параметр --date Д.М.ГГГГ");
-    if (!time) throw UsageError(p + "нужен параметр --time Ч:М");
+    if (local.Local() && (date || time))
+        throw UsageError(p + "задайте либо --date и --time (по Гринвичу), либо --local-date и "
+                             "--local-time");
+    if (!local.Local()) {
+        if (!date) throw UsageError(p + "нужен параметр --date Д.М.ГГГГ");
+        if (!time) throw UsageError(p + "нужен параметр --time Ч:М");
+    }
+    if (local.Any()) {
+        const auto folder = out.values.find("--folder");
+        ApplyLocalTimeOptions(local, command,
+                              folder != out.values.end() ? folder->second : CurrentFolder(), lat,
+                              lon, out);
+    }
     if (!lat) throw UsageError(p + "нужен параметр --lat");
     if (!lon) throw UsageError(p + "нужен параметр --lon");
 
-    ParseDateOption(*date, command, out.day, out.month, out.year);
-    ParseTimeOption(*time, command, out.hour, out.minute);
+    if (!local.Local()) {
+        ParseDateOption(*date, command, out.day, out.month, out.year);
+        ParseTimeOption(*time, command, out.hour, out.minute);
+    }
     out.lat = *lat;
     out.lon = *lon;
     if (houses) {

@@ -82,6 +82,21 @@ menu 70 Down Return
 id1=$(window "Исходные-Данные")
 save form-first "$id1"
 alive "1-й карты"
+# "Местное время...": a town by its former name (Latin letters: xdotool types Cyrillic
+# unreliably under Xvfb) and an old-style date; Escape closes the
+# dialog without touching the form.
+click "$id1" 81 297
+lt=$(window "Местное время")
+xdotool type --delay 60 "Leningrad"
+xdotool key Tab Tab
+xdotool type --delay 60 "09.01.1905"
+xdotool key Tab space Tab
+xdotool type --delay 60 "12:00"
+sleep 0.5
+save form-localtime "$lt"
+xdotool key Escape
+sleep 0.5
+alive "Местное время"
 
 # "Карта" -> "Радикс" -> "Взрослый", then "Интерпретация".
 menu 20 Down Right Return

@@ -2,7 +2,9 @@
 
 #include "app/person_database_commands.h"
 #include "app/state.h"
+#include "base/data_path.h"
 #include "input/ui/chart_fields_panel.h"
+#include "input/ui/local_time_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,6 +43,11 @@ TID1::TID1(Application& app) : FormWindow(app, "TID1") {
     Button3->setObjectName("Button3");
     Button3->setGeometry(306, 276, 90, 27);
 
+    Button4 = new QPushButton(QStringLiteral("Местное время..."), this);
+    Button4->setObjectName("Button4");
+    Button4->setGeometry(16, 284, 130, 27);
+
+    connect(Button4, &QPushButton::clicked, this, [this] { Command([this] { Button4Click(); }); });
     connect(Button1, &QPushButton::clicked, this, [this] { Command([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { Command([this] { Button2Click(); }); });
     connect(Button3, &QPushButton::clicked, this, [this] { Command([this] { Button3Click(); }); });
@@ -65,6 +72,14 @@ void TID1::Button2Click() {
 
 void TID1::Button3Click() {
     AppendPersonFromFirstChart(state());
+}
+
+void TID1::Button4Click() {
+    auto* d = new LocalTimeDialog(state().ID1, DataPath(state().ProgramFolder, "\\Dann\\Atlas.TXT"),
+                                  this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    connect(d, &LocalTimeDialog::Filled, this, [this] { Command([] {}); });
+    d->open();
 }
 
 } // namespace omvera

@@ -21,10 +21,12 @@ class TID1 : public FormWindow {
     QPushButton* Button1; // "На Сейчас"
     QPushButton* Button2; // "Открыть"
     QPushButton* Button3; // "Сохранить"
+    QPushButton* Button4; // "Местное время...": fills the fields from local time and a town
 
     void Button1Click();
     void Button2Click();
     void Button3Click();
+    void Button4Click();
 
   protected:
     bool* VisibleFlag() override;

@@ -4,7 +4,9 @@
 #include "app/state.h"
 #include "app/ui/application.h"
 #include "app/ui/main_window.h"
+#include "base/data_path.h"
 #include "input/ui/chart_fields_panel.h"
+#include "input/ui/local_time_dialog.h"
 #include "input/ui/spin_edit.h"
 
 #include <QComboBox>
@@ -68,11 +70,13 @@ TID2::TID2(Application& app) : FormWindow(app, "TID2") {
     Button2 = MakeButton(this, "Button2", "На сейчас", QRect(160, 272, 100, 27));
     Button3 = MakeButton(this, "Button3", "Расчет Cоляра", QRect(16, 272, 130, 27));
     Button4 = MakeButton(this, "Button4", "Расчет Лунара", QRect(300, 272, 130, 27));
+    Button5 = MakeButton(this, "Button5", "Местное время...", QRect(300, 242, 130, 25));
 
     connect(Button1, &QPushButton::clicked, this, [this] { Command([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { Command([this] { Button2Click(); }); });
     connect(Button3, &QPushButton::clicked, this, [this] { Command([this] { Button3Click(); }); });
     connect(Button4, &QPushButton::clicked, this, [this] { Command([this] { Button4Click(); }); });
+    connect(Button5, &QPushButton::clicked, this, [this] { Command([this] { Button5Click(); }); });
     connect(ListBox1, &QListWidget::currentRowChanged, this,
             [this](int row) { state().ID2.ListBox1Index = row; });
     connect(ListBox1, &QListWidget::itemDoubleClicked, this,
@@ -101,6 +105,7 @@ void TID2::SyncFromModel() {
     Fields->SpinEdit4->setVisible(m.SpinEdit4Visible);
     Button1->setVisible(m.Button1Visible);
     Button2->setVisible(m.Button2Visible);
+    Button5->setVisible(m.Button2Visible);
     Button3->setVisible(m.Button3Visible);
     Button4->setVisible(m.Button4Visible);
     Label10->setVisible(m.Label10Visible);
@@ -132,6 +137,14 @@ void TID2::Button3Click() {
 
 void TID2::Button4Click() {
     app().Form1->Chart(&SecondChartLunarReturn);
+}
+
+void TID2::Button5Click() {
+    auto* d = new LocalTimeDialog(state().ID2, DataPath(state().ProgramFolder, "\\Dann\\Atlas.TXT"),
+                                  this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    connect(d, &LocalTimeDialog::Filled, this, [this] { Command([] {}); });
+    d->open();
 }
 
 void TID2::ListBox1DblClick() {

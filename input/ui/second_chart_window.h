@@ -20,18 +20,20 @@ class TID2 : public FormWindow {
     void SyncFromModel() override;
 
     ChartFieldsPanel* Fields;
-    QLabel* Label6;  // time heading
-    QLabel* Label10; // "Выбери год и месяц Лунара"
+    QLabel* Label6;       // time heading
+    QLabel* Label10;      // "Выбери год и месяц Лунара"
     QPushButton* Button1; // "Добавить в карту"
     QPushButton* Button2; // "На сейчас"
     QPushButton* Button3; // "Расчет Cоляра"
     QPushButton* Button4; // "Расчет Лунара"
+    QPushButton* Button5; // "Местное время...", shown with "На сейчас"
     QListWidget* ListBox1;
 
     void Button1Click();
     void Button2Click();
     void Button3Click();
     void Button4Click();
+    void Button5Click();
     void ListBox1DblClick();
 
   protected:
