@@ -86,6 +86,11 @@ def min_words(path, header):
     base = os.path.basename(path).lower()
     if base in ("hozzod.txt", "hozdom.txt"):
         return 30
+    if base.startswith(("domdom", "planplan")):
+        return 40
+    if base.startswith("pldom") and base != "pldoma.txt":
+        small = ("ХИРОН", "ПРОЗЕРПИНА", "ВУз", "Кету", "Селена", "Лилит")
+        return 30 if any(b in header for b in small) else 50
     if any(b in header for b in SMALL_BODIES):
         return 30
     return 60
