@@ -1,50 +1,13 @@
 #include "base/rtf_writer.h"
 
 #include "base/text_file.h"
+#include "base/utf8.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace omvera {
 namespace {
-
-// Decodes the UTF-8 character at `pos` and moves past it; false (and one byte consumed) for a
-// malformed sequence, an overlong form or a surrogate.
-bool NextCodePoint(std::string_view s, size_t& pos, char32_t& c) {
-    const auto b0 = static_cast<unsigned char>(s[pos]);
-    int extra = 0;
-    char32_t min = 0;
-    if (b0 < 0x80) {
-        c = b0;
-    } else if ((b0 & 0xE0) == 0xC0) {
-        c = b0 & 0x1F, extra = 1, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        c = b0 & 0x0F, extra = 2, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        c = b0 & 0x07, extra = 3, min = 0x10000;
-    } else {
-        ++pos;
-        return false;
-    }
-    if (pos + extra >= s.size()) {
-        ++pos;
-        return false;
-    }
-    for (int i = 1; i <= extra; ++i) {
-        const auto b = static_cast<unsigned char>(s[pos + i]);
-        if ((b & 0xC0) != 0x80) {
-            ++pos;
-            return false;
-        }
-        c = (c << 6) | (b & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        ++pos;
-        return false;
-    }
-    pos += 1 + extra;
-    return true;
-}
 
 // \uN takes a signed 16-bit number: units above 32767 are written negative.
 void AppendUnicode(std::string& out, unsigned unit) {
@@ -67,7 +30,7 @@ std::string RtfEscape(std::string_view utf8) {
     while (pos < utf8.size()) {
         const size_t start = pos;
         char32_t c = 0;
-        if (!NextCodePoint(utf8, pos, c)) {
+        if (!NextUtf8(utf8, pos, c)) {
             out += '?';
             continue;
         }

@@ -1,6 +1,7 @@
 #include "base/text_file.h"
 
 #include "base/errors.h"
+#include "base/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -30,47 +31,6 @@ const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
         return t;
     }();
     return table;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 character at `pos`; returns false on malformed input.
-bool NextUtf8(std::string_view s, size_t& pos, char32_t& c) {
-    auto b0 = static_cast<unsigned char>(s[pos]);
-    int extra = 0;
-    if (b0 < 0x80) {
-        c = b0;
-    } else if ((b0 & 0xE0) == 0xC0) {
-        c = b0 & 0x1F;
-        extra = 1;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        c = b0 & 0x0F;
-        extra = 2;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        c = b0 & 0x07;
-        extra = 3;
-    } else {
-        return false;
-    }
-    if (pos + extra >= s.size()) return false;
-    for (int i = 1; i <= extra; ++i) {
-        auto b = static_cast<unsigned char>(s[pos + i]);
-        if ((b & 0xC0) != 0x80) return false;
-        c = (c << 6) | (b & 0x3F);
-    }
-    pos += extra + 1;
-    return true;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "input/atlas.h"
 
 #include "base/errors.h"
+#include "base/utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,43 +9,6 @@
 
 namespace omvera {
 namespace {
-
-// UTF-8 decoding that never fails: a malformed byte comes back alone with `raw` set.
-char32_t NextCodePoint(const std::string& s, std::size_t& i, bool& raw) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    raw = (b >= 0x80 && b < 0xC0) || i + extra >= s.size();
-    char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-    for (int k = 1; k <= extra && !raw; ++k) {
-        const auto n = static_cast<unsigned char>(s[i + k]);
-        raw = (n & 0xC0) != 0x80;
-        c = (c << 6) | (n & 0x3F);
-    }
-    if (raw) {
-        ++i;
-        return b;
-    }
-    i += 1 + extra;
-    return c;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Latin letters with accents as the place names of the database write them.
 char LatinBase(char32_t c) {
@@ -103,10 +67,11 @@ std::uint32_t Word(const std::string& b, std::size_t at, bool bigEndian) {
 std::string FoldForSearch(const std::string& s) {
     std::string out;
     for (std::size_t i = 0; i < s.size();) {
-        bool raw = false;
-        char32_t c = NextCodePoint(s, i, raw);
-        if (raw) {
-            out += static_cast<char>(c);
+        // A malformed byte passes through as it is.
+        const std::size_t start = i;
+        char32_t c = 0;
+        if (!NextUtf8(s, i, c)) {
+            out += s[start];
             continue;
         }
         if (c == '\'' || c == 0x2019 || c == 0x2018 || c == 0x2BC || c == 0x2B9 || c == '`')

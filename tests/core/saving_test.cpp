@@ -7,6 +7,7 @@
 #include "base/errors.h"
 #include "base/rtf_writer.h"
 #include "base/text_file.h"
+#include "base/utf8.h"
 #include "drawing/picture_record.h"
 
 #include <gmock/gmock.h>
@@ -20,24 +21,6 @@ using namespace omvera;
 namespace fs = std::filesystem;
 
 namespace {
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Reads the paragraphs of a document body as a Unicode reader does (\uN, skipping one
 // fallback character; \'XX as Windows-1251 when no \u came before it).
