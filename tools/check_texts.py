@@ -219,7 +219,12 @@ def main():
             problems += [p for p in check_sentences(others + sections)
                          if p.startswith(args.part)]
             if have_hunspell:
-                problems += check_spelling(sections, accepted)
+                own = os.path.splitext(args.part)[0] + ".accepted.txt"
+                mine = set(accepted)
+                if os.path.exists(own):
+                    with open(own, encoding="utf-8") as f:
+                        mine |= {w.strip() for w in f if w.strip()}
+                problems += check_spelling(sections, mine)
             checked += 1
             continue
         for rel in files:
