@@ -15,6 +15,9 @@ complete, whose files must exist) it checks:
 Exit status 1 when anything fails, with file:line for each finding.
 
   check_texts.py [--data DIR] [--family NAME ...] [--file PATH ...] [--require-hunspell]
+  check_texts.py --family NAME --part FILE   (a file being written, checked as one more file
+                                              of the family: its sentences against the
+                                              family's files, everything else on its own)
 """
 import argparse
 import collections
@@ -82,7 +85,10 @@ def read_sections(path, marker):
     return sections, problems
 
 
-def min_words(path, header):
+def min_words(path, header, marker="&"):
+    if marker == "[":
+        # Transit, directions and synastry sections: many of them stand in one report.
+        return 30
     base = os.path.basename(path).lower()
     if base in ("hozzod.txt", "hozdom.txt"):
         return 30
@@ -178,6 +184,7 @@ def main():
     ap.add_argument("--data", default=os.path.join(os.path.dirname(__file__), "..", "data"))
     ap.add_argument("--family", action="append", default=[])
     ap.add_argument("--file", action="append", default=[], help="check one file (relative to Dann)")
+    ap.add_argument("--part", help="a file being written, checked as one more file of --family")
     ap.add_argument("--require-hunspell", action="store_true")
     args = ap.parse_args()
 
@@ -192,6 +199,34 @@ def main():
         if args.family and name not in args.family:
             continue
         family_sections = []
+        if args.part:
+            sections, found = read_sections(args.part, marker)
+            problems += found
+            for s in sections:
+                for n, t in s.body:
+                    if marker in t:
+                        problems.append(f"{args.part}:{n}: section marker in body text")
+                need = min_words(args.part, s.header, marker)
+                if len(s.words()) < need:
+                    problems.append(f"{args.part}:{s.line}: «{s.header}» has {len(s.words())} "
+                                    f"words (at least {need})")
+            problems += check_templates(sections)
+            others = []
+            for rel in files:
+                path = os.path.join(args.data, "Dann", rel)
+                if os.path.exists(path):
+                    others += read_sections(path, marker)[0]
+            problems += [p for p in check_sentences(others + sections)
+                         if p.startswith(args.part)]
+            if have_hunspell:
+                own = os.path.splitext(args.part)[0] + ".accepted.txt"
+                mine = set(accepted)
+                if os.path.exists(own):
+                    with open(own, encoding="utf-8") as f:
+                        mine |= {w.strip() for w in f if w.strip()}
+                problems += check_spelling(sections, mine)
+            checked += 1
+            continue
         for rel in files:
             if args.file and rel not in args.file:
                 continue
@@ -206,12 +241,11 @@ def main():
                 for n, t in s.body:
                     if marker in t:
                         problems.append(f"{path}:{n}: section marker in body text")
-                if marker == "&":
-                    need = min_words(path, s.header)
-                    got = len(s.words())
-                    if got < need:
-                        problems.append(f"{path}:{s.line}: «{s.header}» has {got} words "
-                                        f"(at least {need})")
+                need = min_words(path, s.header, marker)
+                got = len(s.words())
+                if got < need:
+                    problems.append(f"{path}:{s.line}: «{s.header}» has {got} words "
+                                    f"(at least {need})")
             problems += check_templates(sections)
             family_sections += sections
             checked += 1

@@ -75,7 +75,8 @@ def layout(source, marker, width):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--width", type=int, default=48)
-    ap.add_argument("--marker", default="&")
+    # Without --marker: "&" when a line starts with it (natal and return files), else "[".
+    ap.add_argument("--marker")
     ap.add_argument("--check", action="store_true")
     ap.add_argument("files", nargs="+")
     args = ap.parse_args()
@@ -83,7 +84,9 @@ def main():
     for path in args.files:
         with open(path, encoding="utf-8") as f:
             source = f.read()
-        laid = layout(source, args.marker, args.width)
+        marker = args.marker or ("&" if any(l.startswith("&") for l in source.splitlines())
+                                 else "[")
+        laid = layout(source, marker, args.width)
         if laid == source:
             continue
         if args.check:
