@@ -4,6 +4,7 @@
 #include "input/chart_form.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace omvera {
@@ -27,6 +28,30 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(b, e - b + 1));
 }
 
+// The power of ten of a number's first significant digit ("123.4" -> 2, "0.05" -> -2,
+// "1e-400" -> -400), for a number too large or too small for a double; the exponent is read
+// with a cap, so no length of digits overflows it.
+long DecimalExponent(const std::string& number) {
+    const size_t e = number.find_first_of("eE");
+    const std::string mantissa = number.substr(0, e);
+    long exponent = 0;
+    if (e != std::string::npos) {
+        size_t i = e + 1;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+        for (; i < number.size() && std::isdigit(static_cast<unsigned char>(number[i])); ++i)
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1000000000L);
+        if (negative) exponent = -exponent;
+    }
+    const size_t point = mantissa.find('.');
+    const size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos) return exponent;
+    const size_t intEnd = point == std::string::npos ? mantissa.size() : point;
+    const long shift =
+        first < intEnd ? static_cast<long>(intEnd - first - 1) : -static_cast<long>(first - intEnd);
+    return exponent + shift;
+}
+
 // fieldName: "широта"/"долгота" as the subject, fieldIn: "в широте"/"в долготе".
 void CheckCoordinate(const std::string& text, double limit, const char* subject,
                      const char* fieldIn, const std::string& head, std::vector<std::string>& out) {
@@ -41,7 +66,8 @@ void CheckCoordinate(const std::string& text, double limit, const char* subject,
         number.substr(0, number.find_first_of("eE")).find_first_of("123456789") !=
         std::string::npos;
     if (value == 0 && hasNonZeroDigit) {
-        out.push_back(head + subject + " " + Quoted(text) + " — слишком большое число; взято 0.");
+        out.push_back(head + subject + " " + Quoted(text) + " — слишком " +
+                      (DecimalExponent(number) > 0 ? "большое" : "малое") + " число; взято 0.");
         return;
     }
     if (std::fabs(value) > limit)

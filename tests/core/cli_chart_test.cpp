@@ -3,47 +3,24 @@
 #include "app/chart_state.h"
 #include "app/state.h"
 
+#include "tests/core/test_support.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 using namespace omvera;
+using omvera_test::RunCli;
+using omvera_test::RunResult;
 using ::testing::HasSubstr;
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out, err;
-};
-
 RunResult RunChart(const std::string& arguments) {
-    // One file per process: ctest may run the cases side by side.
-    const std::string errFile =
-        ::testing::TempDir() + "omvera_cli_chart_err_" + std::to_string(getpid()) + ".txt";
-    const std::string command =
-        std::string(OMVERA_BUILD_DIR "/omvera-cli chart ") + arguments + " 2>" + errFile;
-    RunResult r{};
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return {-1, "", "popen failed"};
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream e(errFile);
-    std::stringstream ss;
-    ss << e.rdbuf();
-    r.err = ss.str();
-    return r;
+    return RunCli("chart " + arguments);
 }
 
 // The numbers of a JSON array named `key`.

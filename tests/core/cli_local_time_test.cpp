@@ -1,44 +1,23 @@
 // omvera-cli with local time: the same chart as with the Greenwich time and coordinates it
 // stands for, the choice at a clock change, the old style, argument errors, and the place
 // command. The companion runs in the build folder, whose Dann holds the list of old names.
+#include "tests/core/test_support.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
+using omvera_test::RunCommand;
+using omvera_test::RunResult;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out, err;
-};
-
+// The companion runs in the build folder, whose Dann it finds as the program folder.
 RunResult Cli(const std::string& arguments) {
-    const std::string errFile =
-        ::testing::TempDir() + "omvera_cli_local_err_" + std::to_string(getpid()) + ".txt";
-    const std::string command =
-        std::string("cd '" OMVERA_BUILD_DIR "' && ./omvera-cli ") + arguments + " 2>" + errFile;
-    RunResult r{};
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return {-1, "", "popen failed"};
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream e(errFile);
-    std::stringstream ss;
-    ss << e.rdbuf();
-    r.err = ss.str();
-    return r;
+    return RunCommand("cd '" OMVERA_BUILD_DIR "' && ./omvera-cli " + arguments);
 }
 
 // Both command lines succeed and print the same chart.

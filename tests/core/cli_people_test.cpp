@@ -2,64 +2,35 @@
 // added and deleted through the database's own code; unreadable files and fields named in
 // Russian; argument errors in Russian with exit status 2.
 #include "base/text_file.h"
+#include "tests/core/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using ::testing::HasSubstr;
 using ::testing::Not;
 namespace fs = std::filesystem;
+using omvera_test::RunCli;
+using omvera_test::RunResult;
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out, err;
-};
-
 class CliPeople : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("omvera-cli-people-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir / "Dann");
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    void SetUp() override { fs::create_directories(dir / "Dann"); }
     std::string Db() const { return (dir / "Dann" / "Basa.TXT").string(); }
     void WriteDb(const std::string& utf8) {
         std::ofstream(Db(), std::ios::binary) << omvera::Utf8ToCp1251OrThrow(utf8);
     }
     // Runs omvera-cli with the arguments (a shell command line), the folder given.
     RunResult Cli(const std::string& arguments, bool withFolder = true) const {
-        const std::string errFile = (dir / "stderr.txt").string();
-        const std::string command = std::string(OMVERA_BUILD_DIR "/omvera-cli ") + arguments +
-                                    (withFolder ? " --folder '" + dir.string() + "'" : "") +
-                                    " 2>'" + errFile + "'";
-        RunResult r{};
-        FILE* p = popen(command.c_str(), "r");
-        if (!p) return {-1, "", "popen failed"};
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        const int raw = pclose(p);
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        std::ifstream e(errFile);
-        std::stringstream ss;
-        ss << e.rdbuf();
-        r.err = ss.str();
-        return r;
+        return RunCli(arguments + (withFolder ? " --folder '" + dir.str() + "'" : ""));
     }
-    fs::path dir;
+    omvera_test::TestFolder dir{"omvera-cli-people"};
 };
 
 const char* const kPlace = " --date 5.3.1980 --time 9:5 --lat 56.01 --lon 92.45";

@@ -5,6 +5,7 @@
 #include "base/errors.h"
 #include "base/text_file.h"
 #include "input/person_database.h"
+#include "tests/core/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -26,14 +27,9 @@ namespace {
 class DatabaseSafety : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("omvera-safety-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
         fs::create_directories(dir / "Dann");
         s.ProgramFolder = dir.string();
     }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Db() const { return (dir / "Dann" / "Basa.TXT").string(); }
     static void Write(const std::string& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
@@ -49,7 +45,8 @@ class DatabaseSafety : public ::testing::Test {
     static std::string Record(const char* name) {
         return Utf8ToCp1251OrThrow(std::string("М ;  5. 3.1980 9:5 56.01 92.45 ") + name);
     }
-    fs::path dir;
+    omvera_test::TestFolder folder{"omvera-safety"};
+    fs::path dir = folder.path();
     State s;
 };
 

@@ -3,6 +3,7 @@
 #include "base/errors.h"
 #include "base/text_file.h"
 #include "input/person_database.h"
+#include "tests/core/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +18,13 @@ namespace {
 class DatabaseTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("omvera-db-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
         fs::create_directories(dir / "Dann");
         s.ProgramFolder = dir.string();
     }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Db() const { return (dir / "Dann" / "Basa.TXT").string(); }
     void WriteDb(const std::string& bytes) { std::ofstream(Db(), std::ios::binary) << bytes; }
-    fs::path dir;
+    omvera_test::TestFolder folder{"omvera-db"};
+    fs::path dir = folder.path();
     State s;
 };
 
