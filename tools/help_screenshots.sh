@@ -6,28 +6,10 @@
 set -euo pipefail
 build=$(cd "$1" && pwd)
 out=${2:-$(cd "$(dirname "$0")/.." && pwd)/data/Dann/Help}
-for tool in Xvfb xdotool /usr/bin/import /usr/bin/convert; do
-    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
+command -v /usr/bin/convert >/dev/null || { echo "missing convert"; exit 1; }
 mkdir -p "$out"
-work=$(mktemp -d)
-cp -r "$build/Dann" "$work/Dann"
-display=":$((500 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() {
-    kill "${app:-}" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-(cd "$work" && exec "$build/omvera") &
-app=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name "^Омвера $" | head -n1)
-[ -n "$win" ] || { echo "the main window did not appear"; exit 1; }
+source "$(dirname "$0")/xvfb_program.sh"
+start_program "$build"
 # A larger main window than the design's 571 × 466 shows the wheel better.
 xdotool windowmove "$win" 0 0 windowsize "$win" 760 620
 sleep 1

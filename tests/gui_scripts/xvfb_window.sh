@@ -3,30 +3,10 @@
 # mouse and keyboard as a person would, and saves screenshots in BUILD_DIR/screenshots.
 set -euo pipefail
 build="$1"
-for tool in Xvfb xdotool /usr/bin/import; do
-    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
 shots="$build/screenshots"
 mkdir -p "$shots"
-work=$(mktemp -d)
-cp -r "$build/Dann" "$work/Dann"
-display=":$((90 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() {
-    kill "${app:-}" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-export QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-
-(cd "$work" && exec "$build/omvera") &
-app=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name "^Омвера $" | head -n1)
-[ -n "$win" ] || { echo "main window did not appear"; exit 1; }
+source "$(dirname "$0")/../../tools/xvfb_program.sh"
+start_program "$build"
 sleep 0.5
 
 shot() { /usr/bin/import -window root "$shots/$1.png"; }
