@@ -12,6 +12,8 @@
 #include "reports/directions_report.h"
 #include "reports/line_cipher.h"
 #include "reports/text_conversion.h"
+#include "tests/core/report_test_support.h"
+#include "tests/core/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -114,30 +116,22 @@ namespace {
 class DirectionsReportTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("omvera_directions_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(dir_ / "Dann" / "Direc");
         s.ProgramFolder = dir_.string();
         s.ID1.Edit1 = "Анна";
         s.ID1.SetMonthIndex(4);
         s.ChartKind = ChartKindId::Direction;
         s.Dat2.DateEdit1 = "15.05.1980";
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
     void WriteTexts(const std::vector<std::string>& lines) {
-        std::string bytes;
-        for (const auto& l : lines)
-            bytes += EncodeLine(Utf8ToCp1251OrThrow(l), DirectionKey) + "\r\n";
-        WriteFileAtomically((dir_ / "Dann" / "Direc" / "Direkc.TXT").string(), bytes);
+        omvera_test::WriteProgramText(dir_, "\\Dann\\Direc\\Direkc.TXT", lines);
     }
     std::vector<std::string> Report() {
         Button4Click(s, c, &searches);
         return s.Form1.RichEdit1Lines;
     }
 
-    fs::path dir_;
+    omvera_test::TestFolder folder_{"omvera-directions"};
+    fs::path dir_ = folder_.path();
     State s;
     RecordingCanvas image{529, 345}, prosm{400, 480}, aspq{634, 543};
     ChartCanvases c{image, prosm, aspq};

@@ -2,9 +2,9 @@
 // "Детский" from a data folder of small made-up text files, and the natal key builders on
 // charts built by hand.
 #include "app/chart_commands.h"
+#include "app/chart_state.h"
 #include "app/report_commands.h"
 #include "app/state.h"
-#include "app/chart_state.h"
 #include "astro/names.h"
 #include "base/errors.h"
 #include "base/text_file.h"
@@ -12,6 +12,8 @@
 #include "reports/coverage.h"
 #include "reports/line_cipher.h"
 #include "reports/natal_report.h"
+#include "tests/core/report_test_support.h"
+#include "tests/core/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -40,10 +42,6 @@ std::string HeaderOf(const SectionKey& key) {
 class NatalReportTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("omvera_natal_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(dir_ / "Dann" / "Radix" / "Kinder");
         WriteFile("\\Dann\\Radix\\Begin.TXT", {"Введение", "вторая строка"});
         // Every file holds a section for every key its group can build.
         for (bool child : {false, true})
@@ -59,21 +57,8 @@ class NatalReportTest : public ::testing::Test {
         state_.ProgramFolder = dir_.string();
         state_.ID1.Edit1 = "Анна";
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
     void WriteFile(const std::string& backslashPath, const std::vector<std::string>& lines) {
-        const TextFile* tf = nullptr;
-        for (const TextFile& f : TextFiles())
-            if (backslashPath == f.path) tf = &f;
-        std::string bytes;
-        for (const auto& l : lines) {
-            const std::string plain = Utf8ToCp1251OrThrow(l);
-            bytes += tf && tf->cipherKey ? EncodeLine(plain, tf->cipherKey) : plain;
-            bytes += "\r\n";
-        }
-        std::string rel = backslashPath;
-        std::replace(rel.begin(), rel.end(), '\\', '/');
-        WriteFileAtomically((dir_.string() + rel), bytes);
+        omvera_test::WriteProgramText(dir_, backslashPath, lines);
     }
 
     std::vector<std::string> Run(void (*command)(State&, ChartCanvases&)) {
@@ -82,7 +67,8 @@ class NatalReportTest : public ::testing::Test {
         return state_.Form1.RichEdit1Lines;
     }
 
-    fs::path dir_;
+    omvera_test::TestFolder folder_{"omvera-natal"};
+    fs::path dir_ = folder_.path();
     State state_;
     RecordingCanvas image_{529, 345}, prosm_{400, 480}, aspq_{634, 543};
     ChartCanvases canvases_{image_, prosm_, aspq_};

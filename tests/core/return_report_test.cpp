@@ -2,17 +2,19 @@
 // key rules of the four groups, the whole report through "Интерпретация" with the state it
 // leaves, and the keys the coverage count expects.
 #include "app/chart_commands.h"
-#include "app/report_commands.h"
-#include "app/state.h"
 #include "app/chart_state.h"
+#include "app/report_commands.h"
+#include "app/return_search.h"
+#include "app/state.h"
 #include "astro/names.h"
 #include "base/errors.h"
 #include "base/text_file.h"
 #include "drawing/recording_canvas.h"
-#include "app/return_search.h"
 #include "input/second_chart.h"
 #include "reports/line_cipher.h"
 #include "reports/return_report.h"
+#include "tests/core/report_test_support.h"
+#include "tests/core/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -271,12 +273,6 @@ namespace {
 class ReturnReportRun : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("omvera_returns_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        for (const char* family : {"CO", "LO"}) {
-            std::filesystem::create_directories(dir_ / "Dann" / family);
-        }
         for (const char* f :
              {"CO/AscZnCo.txt", "LO/AscZnLo.txt", "CO/DomDomCo.txt", "LO/DomDomLo.txt",
               "CO/PLDomCO.txt", "LO/PLDomLo.txt", "CO/PlanPlan.txt", "LO/PlanPlanLo.txt"})
@@ -286,18 +282,16 @@ class ReturnReportRun : public ::testing::Test {
         SetForm(s_.ID1, 21, 3, 1980, 0, 0);
         s_.ID1.Edit1 = "Иван";
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    void Write(const std::string& name, const Lines& lines) {
-        std::string bytes;
-        for (const auto& l : lines) bytes += EncodeLine(Utf8ToCp1251OrThrow(l), ReturnKey) + "\r\n";
-        WriteFileAtomically((dir_ / "Dann" / name).string(), bytes);
+    void Write(std::string name, const Lines& lines) {
+        std::replace(name.begin(), name.end(), '/', '\\');
+        omvera_test::WriteProgramText(dir_, "\\Dann\\" + name, lines);
     }
 
     State s_;
     RecordingCanvas image_{0, 0}, prosm_{400, 480}, aspq_{634, 543};
     ChartCanvases c_{image_, prosm_, aspq_};
-    std::filesystem::path dir_;
+    omvera_test::TestFolder folder_{"omvera-returns"};
+    std::filesystem::path dir_ = folder_.path();
 };
 
 } // namespace

@@ -14,6 +14,8 @@
 #include "reports/coverage.h"
 #include "reports/partner_waiting_report.h"
 #include "reports/synastry_report.h"
+#include "tests/core/report_test_support.h"
+#include "tests/core/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -361,30 +363,23 @@ namespace {
 class SynastryReportTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("omvera_synastry_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(dir_ / "Dann" / "Sins");
         std::vector<FileKeys> all = PossibleCompatibilityKeys(false);
         for (auto more : {PossibleCompatibilityKeys(true), PossibleSynastryAnalysisKeys(),
                           PossiblePartnerWaitingKeys()})
             all.insert(all.end(), more.begin(), more.end());
         for (const FileKeys& fk : all) {
-            std::string bytes;
-            for (const SectionKey& k : fk.keys)
-                bytes += Utf8ToCp1251OrThrow(k[0] + " раздел " + k[0].substr(1, k[0].size() - 2) +
-                                             "\r\nтекст\r\n");
-            bytes += "[конец]\r\n";
-            std::string rel = fk.file;
-            std::replace(rel.begin(), rel.end(), '\\', '/');
-            WriteFileAtomically(dir_.string() + rel, bytes);
+            std::vector<std::string> lines;
+            for (const SectionKey& k : fk.keys) {
+                lines.push_back(k[0] + " раздел " + k[0].substr(1, k[0].size() - 2));
+                lines.push_back("текст");
+            }
+            lines.push_back("[конец]");
+            omvera_test::WriteProgramText(dir_, fk.file, lines);
         }
         state_.ProgramFolder = dir_.string();
         state_.ID1.Edit1 = "Анна";
         state_.ID1.SetMan(false);
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // A synastry chart command, the partner's chart and "Добавить в карту", "Интерпретация".
     const std::vector<std::string>& Run(void (*command)(State&, ChartCanvases&)) {
         command(state_, canvases_);
@@ -400,7 +395,8 @@ class SynastryReportTest : public ::testing::Test {
         return f;
     }
 
-    fs::path dir_;
+    omvera_test::TestFolder folder_{"omvera-synastry"};
+    fs::path dir_ = folder_.path();
     State state_;
     RecordingCanvas image_{529, 345}, prosm_{400, 480}, aspq_{634, 543};
     ChartCanvases canvases_{image_, prosm_, aspq_};

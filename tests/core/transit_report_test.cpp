@@ -11,6 +11,8 @@
 #include "drawing/recording_canvas.h"
 #include "reports/line_cipher.h"
 #include "reports/transit_report.h"
+#include "tests/core/report_test_support.h"
+#include "tests/core/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -191,10 +193,6 @@ namespace {
 class TransitReportState : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("omvera_transit_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(dir_ / "Dann" / "Tranzit");
         s.ProgramFolder = dir_.string();
         s.ID1.Edit1 = "Анна";
         s.ID1.SetMonthIndex(4);
@@ -203,13 +201,8 @@ class TransitReportState : public ::testing::Test {
         s.ID2.SpinEdit2.SetValue(1);
         s.ChartKind = ChartKindId::Transit;
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     void WriteTransitFile(const char* name, const Lines& lines) {
-        std::string bytes;
-        for (const auto& l : lines)
-            bytes += EncodeLine(Utf8ToCp1251OrThrow(l), TransitKey) + "\r\n";
-        WriteFileAtomically((dir_ / "Dann" / "Tranzit" / name).string(), bytes);
+        omvera_test::WriteProgramText(dir_, std::string("\\Dann\\Tranzit\\") + name, lines);
     }
 
     void Report(std::vector<SearchRecord>* searches = nullptr) {
@@ -224,7 +217,8 @@ class TransitReportState : public ::testing::Test {
     }
 
     State s;
-    std::filesystem::path dir_;
+    omvera_test::TestFolder folder_{"omvera-transit"};
+    std::filesystem::path dir_ = folder_.path();
 };
 
 const Lines kHeading = {"Транзит  Анна", "На  1 Январь 2000 суббота", "  ", "  ", "  "};
