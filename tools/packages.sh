@@ -1,14 +1,14 @@
 # Installs the Debian packages the build, the program and the tests need, when missing.
 # Sourced by setup-and-run.sh and setup-and-test.sh.
 # poppler-utils (pdftotext) and libreoffice-writer-nogui (about 85 MB, two minutes to install)
-# read the saved PDF and RTF files back in the tests; dpkg-dev (dpkg-shlibdeps) and
-# desktop-file-utils make and check the Debian package. clang and libclang-rt-14-dev
+# read the saved PDF and RTF files back in the tests; dpkg-dev (dpkg-shlibdeps),
+# desktop-file-utils and lintian make and check the Debian package. clang and libclang-rt-14-dev
 # (libFuzzer and the sanitizers' runtimes) build the fuzz targets. libgeonames-dev and
 # libgeonames-common (towns and their Russian names) and tzdata (clock history) make the
 # local-time atlas.
 OMVERA_PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev python3 hunspell hunspell-ru qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth xdotool imagemagick libswe-dev poppler-utils
-  libreoffice-writer-nogui dpkg-dev desktop-file-utils libgeonames-dev libgeonames-common
+  libreoffice-writer-nogui dpkg-dev desktop-file-utils lintian libgeonames-dev libgeonames-common
   tzdata pkg-config"
 
 omvera_install_packages() {
