@@ -107,6 +107,29 @@ void BuildReport(const BatchRecord& r, const BatchReport& kind, int day, int mon
     lines.swap(s.Form1.RichEdit1Lines);
 }
 
+// The common case of the date and time options read without allocating: N groups of digits
+// separated by `sep`, group i lo[i]..hi[i] digits long. False when the text is not so; the
+// option's own parser then reads it or says what is wrong.
+template <int N>
+bool DigitGroups(std::string_view text, char sep, const int (&lo)[N], const int (&hi)[N],
+                 int (&values)[N]) {
+    size_t pos = 0;
+    for (int i = 0; i < N; ++i) {
+        if (i > 0) {
+            if (pos == text.size() || text[pos] != sep) return false;
+            ++pos;
+        }
+        int value = 0, length = 0;
+        for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos, ++length) {
+            if (length == hi[i]) return false;
+            value = value * 10 + (text[pos] - '0');
+        }
+        if (length < lo[i]) return false;
+        values[i] = value;
+    }
+    return pos == text.size();
+}
+
 // A latitude or longitude field read as the chart form reads it, when the form would have
 // nothing to say about it: a plain number (blanks around it allowed) within ±limit. Zero is
 // left to the form, which tells a typed zero from a number too large to read.
@@ -162,8 +185,20 @@ bool BatchCharts::AppendLine(const BatchRecord& r, std::string& out) {
 
 void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
     int day = 0, month = 0, year = 0, hour = 0, minute = 0;
-    ParseDateOption(Required(r, BatchField::Date), "batch", day, month, year);
-    ParseTimeOption(Required(r, BatchField::Time), "batch", hour, minute);
+    const std::string& date = Required(r, BatchField::Date);
+    const std::string& time = Required(r, BatchField::Time);
+    int d[3], t[2];
+    if (DigitGroups(date, '.', {1, 1, 4}, {2, 2, 4}, d) && d[0] >= 1 && d[0] <= 31 && d[1] >= 1 &&
+        d[1] <= 12 && d[2] >= 1880 && d[2] <= 2050) {
+        day = d[0], month = d[1], year = d[2];
+    } else {
+        ParseDateOption(date, "batch", day, month, year); // says what is wrong
+    }
+    if (DigitGroups(time, ':', {1, 1}, {2, 2}, t) && t[0] <= 23 && t[1] <= 60) {
+        hour = t[0], minute = t[1];
+    } else {
+        ParseTimeOption(time, "batch", hour, minute);
+    }
     const std::string& lat = Required(r, BatchField::Lat);
     const std::string& lon = Required(r, BatchField::Lon);
     char letter = 'P';

@@ -65,13 +65,17 @@ char* WriteWhole(char* p, std::uint32_t v) {
 char* WriteDegrees(char* p, double x) {
     const double a = std::fabs(x);
     if (!(a < kDegreeLimit)) return WriteNumber(p, x); // also NaN
-    // a * 1e9 = scaled + residual exactly (the error of one product is a double, and fma
-    // computes it without rounding), so comparing the fraction with one half is exact.
-    const double scaled = a * kDegreeScale;
-    const double residual = std::fma(a, kDegreeScale, -scaled);
-    auto n = static_cast<std::uint64_t>(scaled); // scaled < 2^50: truncation is exact floor
-    const double aboveHalf = (scaled - static_cast<double>(n)) - 0.5;         // exact as well
-    if (aboveHalf > -residual || (aboveHalf == -residual && n % 2 != 0)) ++n; // ties to even
+    const double scaled = a * kDegreeScale;            // off a * 1e9 by at most half its last place
+    auto n = static_cast<std::uint64_t>(scaled);       // scaled < 2^50: truncation is exact floor
+    const double aboveHalf = (scaled - static_cast<double>(n)) - 0.5; // exact as well
+    if (std::fabs(aboveHalf) > scaled * 0x1p-52) {
+        if (aboveHalf > 0) ++n; // the rounding of the product cannot cross the half
+    } else {
+        // Next to a half: a * 1e9 = scaled + residual exactly (the error of one product is
+        // a double, and fma computes it without rounding); ties go to even, as in printf.
+        const double residual = std::fma(a, kDegreeScale, -scaled);
+        if (aboveHalf > -residual || (aboveHalf == -residual && n % 2 != 0)) ++n;
+    }
     if (n == 0) {
         *p = '0';
         return p + 1;
@@ -136,22 +140,6 @@ void JsonLine::Flush() {
     used_ = 0;
 }
 
-void JsonLine::Open(char bracket) {
-    assert(depth_ + 1 < static_cast<int>(hasItem_.size()));
-    char* p = BeginValue(1);
-    *p++ = bracket;
-    used_ = static_cast<std::size_t>(p - buffer_.data());
-    ++depth_;
-    hasItem_[depth_] = false;
-}
-
-void JsonLine::Close(char bracket) {
-    if (used_ == kBufferSize) Flush();
-    buffer_[used_++] = bracket;
-    --depth_;
-    if (depth_ == 0) Flush();
-}
-
 void JsonLine::Key(std::string_view name) {
     assert(name.find_first_of("\"\\") == std::string_view::npos);
     if (name.size() + 4 > kLongText) {
@@ -171,22 +159,12 @@ void JsonLine::Key(std::string_view name) {
     afterKey_ = true;
 }
 
-void JsonLine::NameString(std::string_view s) {
-    assert(s.find_first_of("\"\\") == std::string_view::npos);
-    if (s.size() + 2 > kLongText) {
-        EndValue(BeginValue(0));
-        Flush();
-        out_ += '"';
-        out_ += s;
-        out_ += '"';
-        return;
-    }
-    char* p = BeginValue(s.size() + 2);
-    *p++ = '"';
-    std::memcpy(p, s.data(), s.size());
-    p += s.size();
-    *p++ = '"';
-    EndValue(p);
+void JsonLine::LongNameString(std::string_view s) {
+    EndValue(BeginValue(0));
+    Flush();
+    out_ += '"';
+    out_ += s;
+    out_ += '"';
 }
 
 void JsonLine::String(std::string_view s) {

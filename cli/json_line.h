@@ -14,6 +14,7 @@
 // The writer gathers its text in a small buffer of its own: the text is in the string once
 // the outermost value is complete (or the writer is gone).
 #include <array>
+#include <cassert>
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -64,7 +65,16 @@ class JsonLine {
     void String(std::string_view s);
     // A text of the program's own (a body or sign name) that needs no escaping, written
     // without looking at each byte.
-    void NameString(std::string_view s);
+    void NameString(std::string_view s) {
+        assert(s.find_first_of("\"\\") == std::string_view::npos);
+        if (s.size() + 2 > kLongText) return LongNameString(s);
+        char* p = BeginValue(s.size() + 2);
+        *p++ = '"';
+        std::memcpy(p, s.data(), s.size());
+        p += s.size();
+        *p++ = '"';
+        EndValue(p);
+    }
     void Number(double x);
     // An angle in degrees, as AppendJsonDegrees writes it.
     void Degrees(double x);
@@ -91,8 +101,21 @@ class JsonLine {
         used_ = static_cast<std::size_t>(end - buffer_.data());
         if (depth_ == 0) Flush();
     }
-    void Open(char bracket);
-    void Close(char bracket);
+    void Open(char bracket) {
+        assert(depth_ + 1 < static_cast<int>(hasItem_.size()));
+        char* p = BeginValue(1);
+        *p++ = bracket;
+        used_ = static_cast<std::size_t>(p - buffer_.data());
+        ++depth_;
+        hasItem_[depth_] = false;
+    }
+    void Close(char bracket) {
+        if (used_ == kBufferSize) Flush();
+        buffer_[used_++] = bracket;
+        --depth_;
+        if (depth_ == 0) Flush();
+    }
+    void LongNameString(std::string_view s);
     void Flush();
 
     static constexpr std::size_t kBufferSize = 1024;

@@ -391,6 +391,48 @@ TEST(BatchPipeline, CoordinatesReadAsTheChartFormReadsThem) {
     }
 }
 
+TEST(BatchPipeline, DatesAndTimesAsTheOptionParsersReadThem) {
+    // The batch reads the usual texts itself; whatever it reads must be what the options
+    // read, and whatever they refuse must be an error line.
+    const BatchAspectSettings aspects = DesignAspectSettings();
+    BatchCharts charts(aspects, ".");
+    auto line = [&](const std::string& date, const std::string& time, std::string& out) {
+        BatchRecord r;
+        r.values[static_cast<int>(BatchField::Date)] = date;
+        r.values[static_cast<int>(BatchField::Time)] = time;
+        r.values[static_cast<int>(BatchField::Lat)] = "56.01";
+        r.values[static_cast<int>(BatchField::Lon)] = "92.45";
+        for (BatchField f : {BatchField::Date, BatchField::Time, BatchField::Lat, BatchField::Lon})
+            r.present[static_cast<int>(f)] = true;
+        out.clear();
+        return charts.AppendLine(r, out);
+    };
+    const char* dates[] = {"1.1.1880",   "31.12.2050", "09.03.1980", "31.2.1999", "0.1.1980",
+                           "32.1.1980",  "1.13.1980",  "1.0.1980",   "1.1.1879",  "1.1.2051",
+                           "001.1.1980", "1.1.80",     "1..1980",    "1.1.1980 ", "+1.1.1980",
+                           "1.1.19800",  ".1.1980",    "1.1.",       "1-1-1980",  ""};
+    const char* times[] = {"0:00",   "23:60", "7:5", "07:05", "24:00", "12:61", "1:1:1",
+                           "123:00", ":30",   "12:", "12:-1", "12.30", " 12:30"};
+    for (const char* date : dates) {
+        for (const char* time : times) {
+            int day = 0, month = 0, year = 0, hour = 0, minute = 0;
+            bool valid = true;
+            try {
+                ParseDateOption(date, "batch", day, month, year);
+                ParseTimeOption(time, "batch", hour, minute);
+            } catch (const UsageError&) {
+                valid = false;
+            }
+            std::string got, want;
+            ASSERT_EQ(line(date, time, got), valid) << date << " " << time << ": " << got;
+            if (!valid) continue;
+            line(std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year),
+                 std::to_string(hour) + ":" + std::to_string(minute), want);
+            EXPECT_EQ(got, want) << date << " " << time;
+        }
+    }
+}
+
 TEST(TextFileCache, EachFileIsReadOnceWhileTheCacheLives) {
     const std::string path = ::testing::TempDir() + "omvera_text_cache_" + std::to_string(getpid());
     std::ofstream(path, std::ios::binary) << "one\r\ntwo\r\n";
