@@ -84,12 +84,17 @@ char* WriteDegrees(char* p, double x) {
     p = WriteWhole(p, static_cast<std::uint32_t>(n / 1000000000u));
     auto fraction = static_cast<std::uint32_t>(n % 1000000000u);
     if (fraction == 0) return p;
-    // All nine decimals, two at a time, then the trailing zeros taken back.
+    // All nine decimals in two independent halves, two digits at a time, then the trailing
+    // zeros taken back.
+    const std::uint32_t high = fraction / 100000u; // decimals 1..4
+    const std::uint32_t low = fraction % 100000u;  // decimals 5..9
+    const std::uint32_t lowPairs = low % 10000u;
     *p = '.';
-    p[1] = static_cast<char>('0' + fraction / 100000000u);
-    fraction %= 100000000u;
-    for (int k = 8; k >= 2; k -= 2, fraction /= 100)
-        std::memcpy(p + k, &kDigitPairs[2 * (fraction % 100)], 2);
+    std::memcpy(p + 1, &kDigitPairs[2 * (high / 100)], 2);
+    std::memcpy(p + 3, &kDigitPairs[2 * (high % 100)], 2);
+    p[5] = static_cast<char>('0' + low / 10000u);
+    std::memcpy(p + 6, &kDigitPairs[2 * (lowPairs / 100)], 2);
+    std::memcpy(p + 8, &kDigitPairs[2 * (lowPairs % 100)], 2);
     char* end = p + 1 + kDegreeDecimals;
     while (end[-1] == '0') --end;
     return end;
