@@ -74,12 +74,9 @@ void AppendPlace(JsonLine& j, double longitude) {
         x = std::fmod(std::fmod(x, 360.0) + 360, 360.0);
         sign = SignOf(x);
     }
-    j.Key("lon");
-    j.Degrees(longitude);
-    j.Key("sign");
-    j.NameString(kSignNames[sign]);
-    j.Key("degree");
-    j.Degrees(x - 30.0 * (sign - 1));
+    j.DegreesMember("lon", longitude);
+    j.NameMember("sign", kSignNames[sign]);
+    j.DegreesMember("degree", x - 30.0 * (sign - 1));
 }
 
 // The report's lines as `omvera-cli report KIND` prints them: a fresh state with the form,
@@ -262,8 +259,7 @@ void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
     j.BeginArray();
     for (int n = 1; n <= kBodyCount; ++n) {
         j.BeginObject();
-        j.Key("name");
-        j.NameString(kPointNames[n]);
+        j.NameMember("name", kPointNames[n]);
         AppendPlace(j, chart.bodies[n]);
         j.EndObject();
     }
@@ -283,20 +279,16 @@ void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
     for (int p = 1; p <= kPointCount; ++p) points[p] = chart.Point(p);
     j.Key("aspects");
     j.BeginArray();
-    ScanChartAspectPairs(points, aspects_.included, aspects_.orbs, aspects_.rows,
-                         [&](int p, int q, int k) {
-                             const double angle = aspects_.rows.angles[k];
-                             j.BeginObject();
-                             j.Key("p1");
-                             j.NameString(kPointNames[p]);
-                             j.Key("p2");
-                             j.NameString(kPointNames[q]);
-                             j.Key("angle");
-                             j.Degrees(angle);
-                             j.Key("orb");
-                             j.Degrees(std::fabs(Separation(points[p], points[q]) - angle));
-                             j.EndObject();
-                         });
+    ScanChartAspectPairs(
+        points, aspects_.included, aspects_.orbs, aspects_.rows, [&](int p, int q, int k) {
+            const double angle = aspects_.rows.angles[k];
+            j.BeginObject();
+            j.NameMember("p1", kPointNames[p]);
+            j.NameMember("p2", kPointNames[q]);
+            j.DegreesMember("angle", angle);
+            j.DegreesMember("orb", std::fabs(Separation(points[p], points[q]) - angle));
+            j.EndObject();
+        });
     j.EndArray();
     if (!warnings_.empty()) {
         j.Key("warnings");

@@ -10,9 +10,7 @@
 namespace omvera::cli {
 namespace {
 
-// The longest text WriteNumber or WriteDegrees writes: to_chars needs at most 24 bytes for a
-// double.
-constexpr std::size_t kNumberRoom = 32;
+using detail::kNumberRoom;
 
 char* WriteNumber(char* p, double x) {
     if (!std::isfinite(x)) {
@@ -62,7 +60,9 @@ char* WriteWhole(char* p, std::uint32_t v) {
     return p;
 }
 
-char* WriteDegrees(char* p, double x) {
+} // namespace
+
+char* detail::WriteDegrees(char* p, double x) {
     const double a = std::fabs(x);
     if (!(a < kDegreeLimit)) return WriteNumber(p, x); // also NaN
     const double scaled = a * kDegreeScale;            // off a * 1e9 by at most half its last place
@@ -100,8 +100,6 @@ char* WriteDegrees(char* p, double x) {
     return end;
 }
 
-} // namespace
-
 void AppendJsonString(std::string& out, std::string_view s) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
@@ -130,7 +128,7 @@ void AppendJsonNumber(std::string& out, double x) {
 
 void AppendJsonDegrees(std::string& out, double x) {
     char buf[kNumberRoom];
-    out.append(buf, WriteDegrees(buf, x));
+    out.append(buf, detail::WriteDegrees(buf, x));
 }
 
 JsonLine::~JsonLine() {
@@ -184,7 +182,7 @@ void JsonLine::Number(double x) {
 }
 
 void JsonLine::Degrees(double x) {
-    EndValue(WriteDegrees(BeginValue(kNumberRoom), x));
+    EndValue(detail::WriteDegrees(BeginValue(kNumberRoom), x));
 }
 
 void JsonLine::Integer(long long n) {

@@ -7,7 +7,7 @@
 //   JsonLine j(buffer);
 //   j.BeginObject();
 //   j.Key("jd"); j.Number(2444314.02);
-//   j.Key("lon"); j.Degrees(354.891377146);
+//   j.Key("lon"); j.Degrees(354.891377146);   // or j.DegreesMember("lon", 354.891377146)
 //   j.Key("names"); j.BeginArray(); j.String("Солнце"); j.EndArray();
 //   j.EndObject();
 //
@@ -38,6 +38,13 @@ void AppendJsonNumber(std::string& out, double x);
 // AppendJsonNumber, and so is a value that is not finite (null).
 void AppendJsonDegrees(std::string& out, double x);
 
+namespace detail {
+// The longest text WriteDegrees writes (to_chars needs at most 24 bytes for a double).
+inline constexpr std::size_t kNumberRoom = 32;
+// AppendJsonDegrees's text at p; returns its end.
+char* WriteDegrees(char* p, double x);
+} // namespace detail
+
 class JsonLine {
   public:
     explicit JsonLine(std::string& out) : out_(out) {}
@@ -54,13 +61,24 @@ class JsonLine {
     void Key(std::string_view name);
     // The same for a literal: its length is known here, so the copy is a few moves.
     template <std::size_t N> void Key(const char (&name)[N]) {
-        static_assert(N > 1 && N + 3 <= kLongText);
-        char* p = BeginValue(N + 3);
-        *p = '"';
-        std::memcpy(p + 1, name, N - 1);
-        std::memcpy(p + N, "\": ", 3);
-        used_ = static_cast<std::size_t>(p + N + 3 - buffer_.data());
+        used_ = static_cast<std::size_t>(WriteKey(BeginValue(N + 3), name) - buffer_.data());
         afterKey_ = true;
+    }
+    // A member in one step: Key(name), then Degrees(x) or NameString(s).
+    template <std::size_t N> void DegreesMember(const char (&name)[N], double x) {
+        EndValue(detail::WriteDegrees(WriteKey(BeginValue(N + 3 + kNumberRoom), name), x));
+    }
+    template <std::size_t N> void NameMember(const char (&name)[N], std::string_view s) {
+        if (N + 5 + s.size() > kLongText) {
+            Key(name);
+            return NameString(s);
+        }
+        char* p = WriteKey(BeginValue(N + 5 + s.size()), name);
+        *p++ = '"';
+        std::memcpy(p, s.data(), s.size());
+        p += s.size();
+        *p++ = '"';
+        EndValue(p);
     }
     void String(std::string_view s);
     // A text of the program's own (a body or sign name) that needs no escaping, written
@@ -81,9 +99,17 @@ class JsonLine {
     void Integer(long long n);
 
   private:
+    template <std::size_t N> static char* WriteKey(char* p, const char (&name)[N]) {
+        static_assert(N > 1 && N + 3 <= kLongText);
+        *p = '"';
+        std::memcpy(p + 1, name, N - 1);
+        std::memcpy(p + N, "\": ", 3);
+        return p + N + 3;
+    }
     // Room for n more bytes in the buffer (the buffer is emptied into the string first when
     // they do not fit); the value's separator is written. Returns where the value goes.
     char* BeginValue(std::size_t n) {
+        assert(n <= kLongText);
         if (used_ + n + 2 > kBufferSize) Flush();
         char* p = buffer_.data() + used_;
         if (afterKey_) {
@@ -118,6 +144,7 @@ class JsonLine {
     void LongNameString(std::string_view s);
     void Flush();
 
+    static constexpr std::size_t kNumberRoom = detail::kNumberRoom;
     static constexpr std::size_t kBufferSize = 1024;
     static constexpr std::size_t kLongText = kBufferSize / 4; // longer texts bypass the buffer
 

@@ -267,6 +267,27 @@ TEST(JsonLineWriter, LongTextsAndManyValuesPassTheBuffer) {
         want += "]}";
         EXPECT_EQ(out, want); // complete as soon as the outermost object is closed
     }
+    // Members written in one step are the members written key first, also past the buffer.
+    std::string stepwise, joined;
+    {
+        JsonLine a(stepwise), b(joined);
+        a.BeginObject();
+        b.BeginObject();
+        for (int i = 0; i < 300; ++i) {
+            const std::string name = i == 7 ? longName : "Лев";
+            a.Key("sign");
+            a.NameString(name);
+            b.NameMember("sign", name);
+            a.Key("degree");
+            a.Degrees(i * 1.000000001);
+            b.DegreesMember("degree", i * 1.000000001);
+        }
+        a.EndObject();
+        b.EndObject();
+    }
+    EXPECT_EQ(joined, stepwise);
+    EXPECT_THAT(joined, ::testing::StartsWith("{\"sign\": \"Лев\", \"degree\": 0, \"sign\""));
+
     std::string scalar;
     JsonLine(scalar).Degrees(1.5); // a value alone is complete at once
     EXPECT_EQ(scalar, "1.5");
