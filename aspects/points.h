@@ -2,6 +2,7 @@
 // Chart points of aspect work (1..16 the bodies, 17 Ascendant, 18 MC), their switches and
 // orb fields on TPlanUst, and the aspect test.
 #include <array>
+#include <cmath>
 
 namespace omvera {
 
@@ -21,11 +22,20 @@ int PointSettingsRow(int point);
 bool PointSwitchedOn(const PlanetSettingsForm& form, int point);
 
 // Angular separation of two longitudes folded into 0..180.
-double Separation(double a, double b);
+inline double Separation(double a, double b) {
+    double d = std::fabs(a - b);
+    if (d > 180) d = 360 - d;
+    return d;
+}
 
 // The aspect test: with the mean orb (op + oq) / 2 the separation must lie strictly inside
-// (angle - orb, angle + orb), and both points must be included.
-bool InAspect(double lp, double lq, double op, double oq, bool includedP, bool includedQ,
-              double angle);
+// (angle - orb, angle + orb), and both points must be included. Inline: the scans run it
+// for every pair of points and every aspect row.
+inline bool InAspect(double lp, double lq, double op, double oq, bool includedP, bool includedQ,
+                     double angle) {
+    const double orb = (op + oq) / 2;
+    const double d = Separation(lp, lq);
+    return angle - orb < d && d < angle + orb && includedP && includedQ;
+}
 
 } // namespace omvera

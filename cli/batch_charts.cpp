@@ -9,6 +9,7 @@
 #include "astro/chart.h"
 #include "astro/names.h"
 #include "base/errors.h"
+#include "base/numbers.h"
 #include "cli/chart_options.h"
 #include "cli/commands.h"
 #include "cli/json_line.h"
@@ -19,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <thread>
@@ -51,17 +53,30 @@ const std::string& Required(const BatchRecord& r, BatchField f) {
     return *v;
 }
 
-// A longitude's sign and degrees within it; 360 counts as 0 Aries.
+// The point and sign names with their lengths, measured once.
+template <std::size_t N>
+std::array<std::string_view, N> Views(const std::array<const char*, N>& names) {
+    std::array<std::string_view, N> views;
+    for (std::size_t i = 0; i < N; ++i) views[i] = names[i];
+    return views;
+}
+const auto kPointNames = Views(PointNames);
+const auto kSignNames = Views(SignNames);
+
+// A longitude's sign and degrees within it; 360 counts as 0 Aries. The sign is that of the
+// longitude itself: a degree within 5e-10 of the sign's end is written 30.
 void AppendPlace(JsonLine& j, double longitude) {
     double x = longitude >= 360 ? longitude - 360 : longitude < 0 ? longitude + 360 : longitude;
-    if (x < 0 || x >= 360) x = std::fmod(std::fmod(x, 360.0) + 360, 360.0);
-    const int sign = SignOf(x);
-    j.Key("lon");
-    j.Number(longitude);
-    j.Key("sign");
-    j.NameString(SignNames[sign]);
-    j.Key("degree");
-    j.Number(x - 30.0 * (sign - 1));
+    int sign = 0;
+    if (x >= 0 && x < 360) {
+        sign = std::min(12, static_cast<int>(x / 30) + 1); // SignOf without its fmod
+    } else {
+        x = std::fmod(std::fmod(x, 360.0) + 360, 360.0);
+        sign = SignOf(x);
+    }
+    j.DegreesMember("lon", longitude);
+    j.NameMember("sign", kSignNames[sign]);
+    j.DegreesMember("degree", x - 30.0 * (sign - 1));
 }
 
 // The report's lines as `omvera-cli report KIND` prints them: a fresh state with the form,
@@ -87,6 +102,40 @@ void BuildReport(const BatchRecord& r, const BatchReport& kind, int day, int mon
     ChartCanvases canvases{image1, prosm, aspq};
     Button4Click(s, canvases);
     lines.swap(s.Form1.RichEdit1Lines);
+}
+
+// The common case of the date and time options read without allocating: N groups of digits
+// separated by `sep`, group i lo[i]..hi[i] digits long. False when the text is not so; the
+// option's own parser then reads it or says what is wrong.
+template <int N>
+bool DigitGroups(std::string_view text, char sep, const int (&lo)[N], const int (&hi)[N],
+                 int (&values)[N]) {
+    size_t pos = 0;
+    for (int i = 0; i < N; ++i) {
+        if (i > 0) {
+            if (pos == text.size() || text[pos] != sep) return false;
+            ++pos;
+        }
+        int value = 0, length = 0;
+        for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos, ++length) {
+            if (length == hi[i]) return false;
+            value = value * 10 + (text[pos] - '0');
+        }
+        if (length < lo[i]) return false;
+        values[i] = value;
+    }
+    return pos == text.size();
+}
+
+// A latitude or longitude field read as the chart form reads it, when the form would have
+// nothing to say about it: a plain number (blanks around it allowed) within ±limit. Zero is
+// left to the form, which tells a typed zero from a number too large to read.
+std::optional<double> PlainCoordinate(const std::string& text, double limit) {
+    const size_t end = LeadingNumberEnd(text);
+    if (end == 0 || text.find_first_not_of(" \t", end) != std::string::npos) return std::nullopt;
+    const double value = LeadingNumber(text);
+    if (value == 0 || !(std::fabs(value) <= limit)) return std::nullopt;
+    return value;
 }
 
 } // namespace
@@ -133,8 +182,20 @@ bool BatchCharts::AppendLine(const BatchRecord& r, std::string& out) {
 
 void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
     int day = 0, month = 0, year = 0, hour = 0, minute = 0;
-    ParseDateOption(Required(r, BatchField::Date), "batch", day, month, year);
-    ParseTimeOption(Required(r, BatchField::Time), "batch", hour, minute);
+    const std::string& date = Required(r, BatchField::Date);
+    const std::string& time = Required(r, BatchField::Time);
+    int d[3], t[2];
+    if (DigitGroups(date, '.', {1, 1, 4}, {2, 2, 4}, d) && d[0] >= 1 && d[0] <= 31 && d[1] >= 1 &&
+        d[1] <= 12 && d[2] >= 1880 && d[2] <= 2050) {
+        day = d[0], month = d[1], year = d[2];
+    } else {
+        ParseDateOption(date, "batch", day, month, year); // says what is wrong
+    }
+    if (DigitGroups(time, ':', {1, 1}, {2, 2}, t) && t[0] <= 23 && t[1] <= 60) {
+        hour = t[0], minute = t[1];
+    } else {
+        ParseTimeOption(time, "batch", hour, minute);
+    }
     const std::string& lat = Required(r, BatchField::Lat);
     const std::string& lon = Required(r, BatchField::Lon);
     char letter = 'P';
@@ -153,9 +214,24 @@ void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
             throw Error("отчёт «" + *kind + "» в пакете не строится (natal, child, waiting)");
     }
 
-    FillChartFields(form_, day, month, year, hour, minute, lat, lon);
+    // The parsed date and time lie within the form's fields, so a chart with plain
+    // coordinates is read without the form; anything the form warns about goes through it.
     warnings_.clear();
-    const ChartMoment moment = MomentOf(form_, warnings_);
+    ChartMoment moment;
+    const std::optional<double> latitude = PlainCoordinate(lat, 90);
+    const std::optional<double> longitude = PlainCoordinate(lon, 180);
+    if (latitude && longitude) {
+        moment = ChartMoment{static_cast<double>(year),
+                             static_cast<double>(month),
+                             static_cast<double>(day),
+                             static_cast<double>(hour),
+                             static_cast<double>(minute),
+                             *latitude,
+                             *longitude};
+    } else {
+        FillChartFields(form_, day, month, year, hour, minute, lat, lon);
+        moment = MomentOf(form_, warnings_);
+    }
     const Chart chart = ComputeChart(moment, static_cast<HouseSystem>(letter));
     if (!chart.housesDefined)
         warnings_.push_back(UndefinedHouseSystemMessage(letter, moment.latitude));
@@ -183,8 +259,7 @@ void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
     j.BeginArray();
     for (int n = 1; n <= kBodyCount; ++n) {
         j.BeginObject();
-        j.Key("name");
-        j.NameString(PointNames[n]);
+        j.NameMember("name", kPointNames[n]);
         AppendPlace(j, chart.bodies[n]);
         j.EndObject();
     }
@@ -204,25 +279,15 @@ void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
     for (int p = 1; p <= kPointCount; ++p) points[p] = chart.Point(p);
     j.Key("aspects");
     j.BeginArray();
-    // One reference captured, so the scan's callback needs no allocation of its own.
-    struct {
-        JsonLine& j;
-        const PointLongitudes& points;
-        const AspectRows& rows;
-    } scan{j, points, aspects_.rows};
     ScanChartAspectPairs(
-        points, aspects_.included, aspects_.orbs, aspects_.rows, [&scan](int p, int q, int k) {
-            const double angle = scan.rows.angles[k];
-            scan.j.BeginObject();
-            scan.j.Key("p1");
-            scan.j.NameString(PointNames[p]);
-            scan.j.Key("p2");
-            scan.j.NameString(PointNames[q]);
-            scan.j.Key("angle");
-            scan.j.Number(angle);
-            scan.j.Key("orb");
-            scan.j.Number(std::fabs(Separation(scan.points[p], scan.points[q]) - angle));
-            scan.j.EndObject();
+        points, aspects_.included, aspects_.orbs, aspects_.rows, [&](int p, int q, int k) {
+            const double angle = aspects_.rows.angles[k];
+            j.BeginObject();
+            j.NameMember("p1", kPointNames[p]);
+            j.NameMember("p2", kPointNames[q]);
+            j.DegreesMember("angle", angle);
+            j.DegreesMember("orb", std::fabs(Separation(points[p], points[q]) - angle));
+            j.EndObject();
         });
     j.EndArray();
     if (!warnings_.empty()) {
@@ -242,9 +307,10 @@ void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
 }
 
 BatchTotals RunBatch(std::istream& in, std::ostream& out, const BatchOptions& options) {
-    // Big enough that starting the workers costs nothing beside the block, small enough that
-    // lines come out steadily from a long input.
-    constexpr size_t kBlock = 4096;
+    // Big enough that starting the workers costs nothing beside the block (about 20 ms of
+    // work), small enough that lines come out steadily from a long input and that the block's
+    // lines (about 3 MB) stay in the cache on their way out.
+    constexpr size_t kBlock = 1024;
     const int threads = std::max(1, options.threads);
     const BatchAspectSettings aspects = DesignAspectSettings();
     TextFileCache texts;

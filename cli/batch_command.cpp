@@ -38,8 +38,11 @@ const char* const kHelp =
     "\"sign\", \"degree\"} x16], \"cusps\": [{\"house\", \"lon\", \"sign\", \"degree\"} x12],\n"
     "\"aspects\": [{\"p1\", \"p2\", \"angle\", \"orb\"}] (the natal wheel's aspect lines with the\n"
     "settings the program starts with), \"warnings\" when there are any, \"report\": [lines]\n"
-    "when asked}. N is the input line the record starts on. A record that cannot be computed\n"
-    "gives {\"line\": N, \"error\": \"...\"} and the batch goes on; the exit status is then 1.\n";
+    "when asked}. N is the input line the record starts on. Longitudes, degrees, angles and\n"
+    "orbs are in degrees, correctly rounded to 9 decimals (1e-9 degree), trailing zeros\n"
+    "dropped; jd is exact (the shortest text that reads back as the same number); the sign\n"
+    "is that of the unrounded longitude. A record that cannot be computed gives\n"
+    "{\"line\": N, \"error\": \"...\"} and the batch goes on; the exit status is then 1.\n";
 
 int BatchCommand(const Args& args, std::ostream& out, std::ostream&) {
     BatchOptions options;

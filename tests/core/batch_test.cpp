@@ -1,18 +1,24 @@
 // The pieces of omvera-cli batch in process: the JSON Lines and CSV readers (fields, quoting,
 // line numbers, every kind of bad record), the JSON writer (escapes, numbers that read back
-// exactly, commas), the pipeline's order on two threads and the text cache that lets many
-// reports read each file once. The command end to end: tests/scripts/cli_batch.py.
+// exactly, angles correctly rounded to nine decimals, commas, texts longer than its buffer),
+// the pipeline's order on two threads, the charts read without the form when the form has
+// nothing to say, and the text cache that lets many reports read each file once. The command end to
+// end: tests/scripts/cli_batch.py.
 #include "astro/chart.h"
 #include "base/errors.h"
 #include "cli/batch_charts.h"
+#include "cli/chart_options.h"
 #include "cli/json_line.h"
+#include "input/chart_form.h"
 #include "reports/text_cache.h"
 #include "reports/text_reader.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -167,6 +173,126 @@ TEST(JsonLineWriter, EscapesNestingAndExactNumbers) {
     }
 }
 
+// printf's "%.9f" (correctly rounded, ties to even) with the trailing zeros, a bare point and
+// the sign of a zero dropped: what AppendJsonDegrees must write.
+std::string PrintfDegrees(double x) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.9f", x);
+    std::string s = buf;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s == "-0" ? "0" : s;
+}
+
+std::string Degrees(double x) {
+    std::string s;
+    AppendJsonDegrees(s, x);
+    return s;
+}
+
+TEST(JsonLineWriter, DegreesRoundedToNineDecimalsAsPrintfRoundsThem) {
+    EXPECT_EQ(Degrees(0.0), "0");
+    EXPECT_EQ(Degrees(-0.0), "0");
+    EXPECT_EQ(Degrees(-4e-10), "0"); // rounds to zero: no sign
+    EXPECT_EQ(Degrees(-6e-10), "-0.000000001");
+    EXPECT_EQ(Degrees(60), "60");
+    EXPECT_EQ(Degrees(180.362), "180.362");
+    EXPECT_EQ(Degrees(-12.5), "-12.5");
+    EXPECT_EQ(Degrees(29.9999999996), "30");
+    EXPECT_EQ(Degrees(359.99999999996), "360");
+    EXPECT_EQ(Degrees(1.0 / 1024), "0.000976562"); // an exact tie: to even
+    EXPECT_EQ(Degrees(3.0 / 1024), "0.002929688");
+    EXPECT_EQ(Degrees(999999.9999999999), "1000000");
+    EXPECT_EQ(Degrees(1e6), "1e+06"); // from here on: the shortest exact form
+    EXPECT_EQ(Degrees(-1234567.125), "-1234567.125");
+    EXPECT_EQ(Degrees(1e300), "1e+300");
+    EXPECT_EQ(Degrees(DBL_MIN), "0");
+    EXPECT_EQ(Degrees(std::nan("")), "null");
+    EXPECT_EQ(Degrees(HUGE_VAL), "null");
+    EXPECT_EQ(Degrees(-HUGE_VAL), "null");
+
+    std::mt19937_64 rng(11);
+    std::uniform_real_distribution<double> unit(0, 1);
+    auto check = [](double x) {
+        const std::string text = Degrees(x);
+        ASSERT_EQ(text, PrintfDegrees(x)) << std::hexfloat << x;
+        const double back = std::strtod(text.c_str(), nullptr);
+        ASSERT_LE(std::fabs(back - x), 5e-10 * (1 + 1e-6) + 4 * DBL_EPSILON * std::fabs(x)) << text;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        // Longitudes, orbs and whole ranges of magnitudes, of both signs.
+        const double scale = std::pow(10.0, static_cast<int>(rng() % 18) - 11);
+        const double x = (rng() % 2 ? -1 : 1) * unit(rng) * (i % 2 ? 360 : scale);
+        check(x);
+        // Next to the halfway points between two nine-decimal values and at them: the
+        // multiples of 2^-10 that are odd are exact ties.
+        const double half = (std::floor(unit(rng) * 360e9) + 0.5) / 1e9;
+        check(half);
+        check(std::nextafter(half, 0.0));
+        check(std::nextafter(half, 400.0));
+        check(static_cast<double>(rng() % (360 * 1024)) / 1024);
+    }
+}
+
+TEST(JsonLineWriter, LongTextsAndManyValuesPassTheBuffer) {
+    const std::string longName(700, 'k');
+    std::string out = "kept|";
+    std::string want = "kept|{\"" + longName + "\": [";
+    {
+        JsonLine j(out);
+        j.BeginObject();
+        j.Key(longName);
+        j.BeginArray();
+        for (int i = 0; i < 500; ++i) {
+            if (i > 0) want += ", ";
+            if (i % 5 == 0) {
+                j.Degrees(i * 0.7311);
+                AppendJsonDegrees(want, i * 0.7311);
+            } else if (i % 5 == 1) {
+                j.Number(i / 7.0);
+                AppendJsonNumber(want, i / 7.0);
+            } else if (i % 5 == 2) {
+                j.NameString(i == 2 ? longName : "Лев");
+                want += "\"" + (i == 2 ? longName : std::string("Лев")) + "\"";
+            } else if (i % 5 == 3) {
+                j.String(std::string(i, '"'));
+                AppendJsonString(want, std::string(i, '"'));
+            } else {
+                j.Integer(-i);
+                want += std::to_string(-i);
+            }
+        }
+        j.EndArray();
+        j.EndObject();
+        want += "]}";
+        EXPECT_EQ(out, want); // complete as soon as the outermost object is closed
+    }
+    // Members written in one step are the members written key first, also past the buffer.
+    std::string stepwise, joined;
+    {
+        JsonLine a(stepwise), b(joined);
+        a.BeginObject();
+        b.BeginObject();
+        for (int i = 0; i < 300; ++i) {
+            const std::string name = i == 7 ? longName : "Лев";
+            a.Key("sign");
+            a.NameString(name);
+            b.NameMember("sign", name);
+            a.Key("degree");
+            a.Degrees(i * 1.000000001);
+            b.DegreesMember("degree", i * 1.000000001);
+        }
+        a.EndObject();
+        b.EndObject();
+    }
+    EXPECT_EQ(joined, stepwise);
+    EXPECT_THAT(joined, ::testing::StartsWith("{\"sign\": \"Лев\", \"degree\": 0, \"sign\""));
+
+    std::string scalar;
+    JsonLine(scalar).Degrees(1.5); // a value alone is complete at once
+    EXPECT_EQ(scalar, "1.5");
+}
+
 std::string Jsonl(int count) {
     std::string s;
     for (int i = 0; i < count; ++i) {
@@ -220,7 +346,7 @@ TEST(BatchPipeline, ChartsAreTheEnginesChartsWithSignsAndAspects) {
     const Chart chart =
         ComputeChart(ChartMoment{1980, 3, 15, 12, 30, 56.01, 92.45}, HouseSystem::Koch);
     std::string sun;
-    AppendJsonNumber(sun, chart.bodies[1]);
+    AppendJsonDegrees(sun, chart.bodies[1]);
     EXPECT_THAT(out, HasSubstr("{\"name\": \"Солнце\", \"lon\": " + sun + ", \"sign\": \"Рыбы\""));
     EXPECT_THAT(out, HasSubstr("\"house_system\": \"K\""));
     EXPECT_EQ(out.back(), '\n');
@@ -237,6 +363,95 @@ TEST(BatchPipeline, ChartsAreTheEnginesChartsWithSignsAndAspects) {
     EXPECT_THAT(failed,
                 ::testing::StartsWith("before\n{\"line\": 7, \"name\": \"Н\", \"error\": "));
     EXPECT_THAT(failed, HasSubstr("/no/such/folder"));
+}
+
+TEST(BatchPipeline, CoordinatesReadAsTheChartFormReadsThem) {
+    // Plain numbers skip the form; the rest goes through it with its warnings.
+    const BatchAspectSettings aspects = DesignAspectSettings();
+    BatchCharts charts(aspects, ".");
+    const std::pair<const char*, const char*> places[] = {
+        {"56.01", "92.45"},  {" -33.52 ", "-70.40"}, {"56,01", "92.45"},
+        {"95", "92.45"},     {"56.01", "181"},       {"0", "0"},
+        {"56.01x", "92.45"}, {"нет", "-0.5"},        {"1e999", "1e2"},
+        {"+45", ".5"}};
+    for (const auto& [lat, lon] : places) {
+        ChartForm form;
+        FillChartFields(form, 15, 3, 1980, 12, 30, lat, lon);
+        std::vector<std::string> warnings;
+        const ChartMoment moment = MomentOf(form, warnings);
+        const Chart chart = ComputeChart(moment, HouseSystem::Placidus);
+        if (!chart.housesDefined)
+            warnings.push_back(UndefinedHouseSystemMessage('P', moment.latitude));
+
+        std::string record;
+        JsonLine j(record);
+        j.BeginObject();
+        j.Key("date");
+        j.String("15.3.1980");
+        j.Key("time");
+        j.String("12:30");
+        j.Key("lat");
+        j.String(lat);
+        j.Key("lon");
+        j.String(lon);
+        j.EndObject();
+        BatchRecord r;
+        ParseJsonRecord(record, r);
+        std::string out;
+        ASSERT_TRUE(charts.AppendLine(r, out)) << out;
+        std::string asc = "{\"house\": 1, \"lon\": ";
+        AppendJsonDegrees(asc, chart.cusps[1]);
+        EXPECT_THAT(out, HasSubstr(asc + ",")) << lat << " " << lon;
+        EXPECT_EQ(out.find("\"warnings\"") != std::string::npos, !warnings.empty())
+            << lat << " " << lon;
+        for (const std::string& w : warnings) {
+            std::string escaped;
+            AppendJsonString(escaped, w);
+            EXPECT_THAT(out, HasSubstr(escaped)) << lat << " " << lon;
+        }
+    }
+}
+
+TEST(BatchPipeline, DatesAndTimesAsTheOptionParsersReadThem) {
+    // The batch reads the usual texts itself; whatever it reads must be what the options
+    // read, and whatever they refuse must be an error line.
+    const BatchAspectSettings aspects = DesignAspectSettings();
+    BatchCharts charts(aspects, ".");
+    auto line = [&](const std::string& date, const std::string& time, std::string& out) {
+        BatchRecord r;
+        r.values[static_cast<int>(BatchField::Date)] = date;
+        r.values[static_cast<int>(BatchField::Time)] = time;
+        r.values[static_cast<int>(BatchField::Lat)] = "56.01";
+        r.values[static_cast<int>(BatchField::Lon)] = "92.45";
+        for (BatchField f : {BatchField::Date, BatchField::Time, BatchField::Lat, BatchField::Lon})
+            r.present[static_cast<int>(f)] = true;
+        out.clear();
+        return charts.AppendLine(r, out);
+    };
+    const char* dates[] = {"1.1.1880",   "31.12.2050", "09.03.1980", "31.2.1999", "0.1.1980",
+                           "32.1.1980",  "1.13.1980",  "1.0.1980",   "1.1.1879",  "1.1.2051",
+                           "001.1.1980", "1.1.80",     "1..1980",    "1.1.1980 ", "+1.1.1980",
+                           "1.1.19800",  ".1.1980",    "1.1.",       "1-1-1980",  ""};
+    const char* times[] = {"0:00",   "23:60", "7:5", "07:05", "24:00", "12:61", "1:1:1",
+                           "123:00", ":30",   "12:", "12:-1", "12.30", " 12:30"};
+    for (const char* date : dates) {
+        for (const char* time : times) {
+            int day = 0, month = 0, year = 0, hour = 0, minute = 0;
+            bool valid = true;
+            try {
+                ParseDateOption(date, "batch", day, month, year);
+                ParseTimeOption(time, "batch", hour, minute);
+            } catch (const UsageError&) {
+                valid = false;
+            }
+            std::string got, want;
+            ASSERT_EQ(line(date, time, got), valid) << date << " " << time << ": " << got;
+            if (!valid) continue;
+            line(std::to_string(day) + "." + std::to_string(month) + "." + std::to_string(year),
+                 std::to_string(hour) + ":" + std::to_string(minute), want);
+            EXPECT_EQ(got, want) << date << " " << time;
+        }
+    }
 }
 
 TEST(TextFileCache, EachFileIsReadOnceWhileTheCacheLives) {
