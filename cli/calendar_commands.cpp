@@ -17,12 +17,12 @@ namespace omvera::cli {
 namespace {
 
 const char* const kOptionsHelp =
-    "  --from D.M.YYYY  Date 1 (\"Дата 1\"), as typed into the dialog\n"
-    "  --to D.M.YYYY    Date 2 (\"Дата2\")\n"
-    "  --name TEXT, --sex M|F, --orbs PRESET, --orb ROW=TEXT, --include ROW=0|1,\n"
-    "  --aspects LIST, --folder DIR\n"
-    "                   the person and the settings, as for omvera-cli report\n"
-    "  --json           print {\"lines\": [...]}\n";
+    "  --from Д.М.ГГГГ  «Дата 1», как её вводят в окне\n"
+    "  --to Д.М.ГГГГ    «Дата2»\n"
+    "  --name ТЕКСТ, --sex M|F, --orbs НАБОР, --orb СТРОКА=ТЕКСТ, --include СТРОКА=0|1,\n"
+    "  --aspects СПИСОК, --folder ПАПКА\n"
+    "                   человек и настройки, как в omvera-cli report\n"
+    "  --json           вывести {\"lines\": [...]}\n";
 
 struct CalendarCommand {
     const char* name;
@@ -40,14 +40,14 @@ int Calculate(const CalendarCommand& cmd, const Args& args, std::ostream& out, s
     if (o.help) {
         out << cmd.usage << "\n" << kChartOptionsHelp << kOptionsHelp;
         if (cmd.time2)
-            out << "  --time2 H:M      the hour and minute of every listed day (TID2's time;\n"
-                   "                   default 12:30)\n";
+            out << "  --time2 Ч:М      час и минута каждого дня списка (время TID2; по\n"
+                   "                   умолчанию 12:30)\n";
         return 0;
     }
     const auto from = o.values.find("--from");
     const auto to = o.values.find("--to");
     if (from == o.values.end() || to == o.values.end())
-        throw UsageError(std::string(cmd.name) + ": --from and --to are required");
+        throw UsageError(std::string(cmd.name) + ": нужны параметры --from и --to");
 
     State s;
     FillFirstChartForm(s, o);
@@ -90,27 +90,26 @@ int Calculate(const CalendarCommand& cmd, const Args& args, std::ostream& out, s
 
 const CalendarCommand kTransitTable = {
     "transit-table",
-    "Usage: omvera-cli transit-table --from D.M.YYYY --to D.M.YYYY <chart options> [--time2 H:M]\n"
-    "                                [person and settings] [--json]\n\n"
-    "\"Таблица транзитов\": lists every day from the day after --from through the day after\n"
-    "--to with its weekday and the transits of that day to the chart.\n",
+    "Использование: omvera-cli transit-table --from Д.М.ГГГГ --to Д.М.ГГГГ <параметры карты>\n"
+    "                                        [--time2 Ч:М] [человек и настройки] [--json]\n\n"
+    "«Таблица транзитов»: перечисляет каждый день со следующего после --from по следующий\n"
+    "после --to, с днём недели и транзитами этого дня к карте.\n",
     N12Click, true};
 
 const CalendarCommand kFatigue = {
     "fatigue",
-    "Usage: omvera-cli fatigue --from D.M.YYYY --to D.M.YYYY <chart options>\n"
-    "                          [person and settings] [--json]\n\n"
-    "\"Расчет усталости\": the days from --from up to the day before --to on which the\n"
-    "biological cycles turn (at most 200 lines; all 200 when --to is not after --from).\n",
+    "Использование: omvera-cli fatigue --from Д.М.ГГГГ --to Д.М.ГГГГ <параметры карты>\n"
+    "                                  [человек и настройки] [--json]\n\n"
+    "«Расчет усталости»: дни перелома биологических циклов от --from до дня перед --to\n"
+    "(не больше 200 строк; все 200, если --to не позже --from).\n",
     N25Click, false};
 
 const CommandRegistration
-    kTransitTableCommand("transit-table", "print the transit table over a range of days",
+    kTransitTableCommand("transit-table", "таблица транзитов за промежуток дней",
                          [](const Args& a, std::ostream& out, std::ostream& err) {
                              return Calculate(kTransitTable, a, out, err);
                          });
-const CommandRegistration kFatigueCommand("fatigue",
-                                          "print the fatigue calendar over a range of days",
+const CommandRegistration kFatigueCommand("fatigue", "календарь усталости за промежуток дней",
                                           [](const Args& a, std::ostream& out, std::ostream& err) {
                                               return Calculate(kFatigue, a, out, err);
                                           });

@@ -18,20 +18,20 @@ namespace omvera::cli {
 namespace {
 
 const char* const kChartHelpHead =
-    "Usage: omvera-cli chart --date D.M.YYYY --time H:M --lat TEXT --lon TEXT\n"
-    "                        [--houses P|K|A|M|S|L] [--json]\n"
+    "Использование: omvera-cli chart --date Д.М.ГГГГ --time Ч:М --lat ТЕКСТ --lon ТЕКСТ\n"
+    "                                [--houses P|K|A|M|S|L] [--json]\n"
     "\n"
-    "Computes the 16 bodies and the 12 house cusps of one chart, as the first chart\n"
-    "form would hold it.\n"
+    "Рассчитывает 16 тел и 12 куспидов домов одной карты в том виде, в каком их\n"
+    "содержала бы первая форма карты.\n"
     "\n";
 const char* const kChartHelpTail =
-    "  --json           print one JSON object: jd, house_system, bodies (1..16), cusps\n"
-    "                   (1..12), every number with 17 significant digits, and warnings (a\n"
-    "                   list of texts) when the house system is not defined at that moment\n"
-    "                   and place or a field is not read as given\n"
-    "  --help           show this text\n"
+    "  --json           вывести один объект JSON: jd, house_system, bodies (1..16), cusps\n"
+    "                   (1..12), все числа с 17 значащими цифрами, и warnings (список\n"
+    "                   текстов), если система домов не определена для этого момента и\n"
+    "                   места или какое-то поле прочитано не так, как задано\n"
+    "  --help           показать эту справку\n"
     "\n"
-    "A warning is also printed on stderr. Bad arguments end with exit status 2.\n";
+    "Предупреждения выводятся и в stderr. При неверных аргументах код выхода 2.\n";
 
 // Sign names for the readable table, Aries first.
 constexpr std::array<const char*, 12> kSignNames = {"Овен",    "Телец",   "Близнецы", "Рак",
@@ -114,8 +114,7 @@ int ChartCommand(const Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-const CommandRegistration kChart("chart", "compute the bodies and house cusps of one chart",
-                                 ChartCommand);
+const CommandRegistration kChart("chart", "тела и куспиды домов одной карты", ChartCommand);
 
 } // namespace
 } // namespace omvera::cli

@@ -71,20 +71,20 @@ int ParseNumberOption(const std::string& text, int lo, int hi, const std::string
 }
 
 const char* const kChartOptionsHelp =
-    "  --date D.M.YYYY  day 1..31, month 1..12, year 1880..2050\n"
-    "  --time H:M       Greenwich time: hour 0..23, minute 0..60\n"
-    "  --lat TEXT       latitude, degrees north positive, as typed into the form (\"56.01\");\n"
-    "                   the leading number is taken, the digits after the point are decimals\n"
-    "  --lon TEXT       longitude, degrees east positive, as typed into the form (\"92.45\")\n"
-    "  --houses LETTER  house system: P Placidus (default), K Koch, A equal from the\n"
-    "                   Ascendant, M equal from the MC, S equal from the Sun, L equal from\n"
-    "                   the Moon\n"
-    "  --place NAME     a town of the atlas: its latitude and longitude (see below)\n"
-    "Local time instead of --date and --time:\n"
-    "  --local-date D.M.YYYY, --local-time H:M  the local date and clock time; with\n"
-    "                   --place NAME, or --zone NAME (\"Europe/Moscow\") and --lat/--lon,\n"
-    "                   or --offset +H[:M]; --old-style for a Julian date (before\n"
-    "                   1.2.1918); --reading 1|2 at a clock change (see omvera-cli place\n"
+    "  --date Д.М.ГГГГ  день 1..31, месяц 1..12, год 1880..2050\n"
+    "  --time Ч:М       время по Гринвичу: час 0..23, минута 0..60\n"
+    "  --lat ТЕКСТ      широта в градусах, северная положительна, как в поле формы («56.01»);\n"
+    "                   берётся начальное число, цифры после точки — его дробная часть\n"
+    "  --lon ТЕКСТ      долгота в градусах, восточная положительна, как в поле формы («92.45»)\n"
+    "  --houses БУКВА   система домов: P Плацидус (по умолчанию), K Кох, A равнодомные\n"
+    "                   от АСЦ, M равнодомные от МС, S равнодомные от Солнца, L равнодомные\n"
+    "                   от Луны\n"
+    "  --place ГОРОД    город из атласа: его широта и долгота (см. ниже)\n"
+    "Местное время вместо --date и --time:\n"
+    "  --local-date Д.М.ГГГГ, --local-time Ч:М  местные дата и время по часам; вместе с\n"
+    "                   --place ГОРОД, или --zone ЗОНА («Europe/Moscow») и --lat/--lon,\n"
+    "                   или --offset +Ч[:М]; --old-style — дата по старому стилю (до\n"
+    "                   1.2.1918); --reading 1|2 — при переводе часов (см. omvera-cli place\n"
     "                   --help)\n";
 
 ChartOptions ParseChartOptions(const Args& args, const std::string& command,
@@ -110,7 +110,7 @@ ChartOptions ParseChartOptions(const Args& args, const std::string& command,
             continue;
         }
         if (Contains(repeatableOptions, a)) {
-            if (i + 1 >= args.size()) throw UsageError(p + a + " needs a value");
+            if (i + 1 >= args.size()) throw UsageError(p + "у параметра " + a + " нет значения");
             out.repeated.emplace_back(a, args[++i]);
             continue;
         }

@@ -18,12 +18,12 @@ std::map<std::string, CommandInfo>& Registry() {
 }
 
 int Help(std::ostream& out) {
-    out << "Usage: omvera-cli COMMAND [OPTIONS]\n\nCommands:\n";
+    out << "Использование: omvera-cli КОМАНДА [ПАРАМЕТРЫ]\n\nКоманды:\n";
     size_t width = 0;
     for (const auto& entry : Registry()) width = std::max(width, entry.first.size());
     for (const auto& [name, info] : Registry())
         out << "  " << name << std::string(width - name.size() + 2, ' ') << info.summary << "\n";
-    out << "\nRun 'omvera-cli COMMAND --help' for the options of a command.\n";
+    out << "\nПараметры команды: omvera-cli КОМАНДА --help\n";
     return 0;
 }
 

@@ -16,17 +16,18 @@ namespace omvera::cli {
 namespace {
 
 const char* const kHelp =
-    "Usage: omvera-cli coverage [--family NAME] [--folder DIR] [--families FILE] [--json]\n\n"
-    "For every text file of a family (all families without --family) prints how many keys\n"
-    "the report can build for a real chart, how many of them a section answers, the\n"
-    "missing keys and the sections no key can reach.\n\n"
-    "  --family NAME    natal, child, partnership, erotic, karmic, waiting\n"
-    "  --folder DIR     the program folder holding Dann (default: the current\n"
-    "                   folder if it has Dann, else the installed data folder)\n"
-    "  --families FILE  the list of text families (data/texts/families.txt); a family it\n"
-    "                   marks \"complete\" must have every possible key answered, otherwise\n"
-    "                   the exit status is 1\n"
-    "  --json           print [{\"family\", \"file\", \"exists\", \"possible\", \"covered\",\n"
+    "Использование: omvera-cli coverage [--family ИМЯ] [--folder ПАПКА] [--families ФАЙЛ]\n"
+    "                                   [--json]\n\n"
+    "Для каждого файла текстов семейства (без --family — всех семейств) выводит, сколько\n"
+    "ключей отчёт может построить для настоящей карты, на сколько из них есть раздел,\n"
+    "ключи без разделов и разделы, до которых не доходит ни один ключ.\n\n"
+    "  --family ИМЯ     natal, child, partnership, erotic, karmic, waiting\n"
+    "  --folder ПАПКА   папка программы с Dann (по умолчанию текущая папка, если в ней\n"
+    "                   есть Dann, иначе установленная папка данных)\n"
+    "  --families ФАЙЛ  список семейств текстов (data/texts/families.txt); у семейства,\n"
+    "                   отмеченного в нём как «complete», на каждый возможный ключ должен\n"
+    "                   быть раздел, иначе код выхода 1\n"
+    "  --json           вывести [{\"family\", \"file\", \"exists\", \"possible\", \"covered\",\n"
     "                   \"missing\": [[...]...], \"unreachable\": [...]}...]\n";
 
 // The families a list file marks complete ("complete NAME: ...").
@@ -114,8 +115,8 @@ int CoverageCommand(const Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-const CommandRegistration kCoverage("coverage", "count which report keys the shipped texts answer",
-                                    CoverageCommand);
+const CommandRegistration
+    kCoverage("coverage", "какие ключи отчётов покрыты поставляемыми текстами", CoverageCommand);
 
 } // namespace
 } // namespace omvera::cli

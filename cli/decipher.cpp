@@ -11,11 +11,12 @@ namespace omvera::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: omvera-cli decipher --key radix|return|transit|direction IN OUT\n"
+    "Использование: omvera-cli decipher --key radix|return|transit|direction\n"
+    "                                   ИСТОЧНИК НАЗНАЧЕНИЕ\n"
     "\n"
-    "Reads IN as an enciphered Windows-1251 text file (CR LF or LF line ends), deciphers\n"
-    "every line with the key of the named file family and writes OUT as UTF-8 with LF line\n"
-    "ends. 'encipher' with the same key gives IN back.\n";
+    "Читает ИСТОЧНИК как зашифрованный текстовый файл в Windows-1251 (концы строк CR LF или\n"
+    "LF), расшифровывает каждую строку ключом названного семейства файлов и записывает\n"
+    "НАЗНАЧЕНИЕ в UTF-8 с концами строк LF. Команда encipher с тем же ключом вернёт ИСТОЧНИК.\n";
 
 int Decipher(const Args& args, std::ostream& out, std::ostream&) {
     if (WantsHelp(args)) {
@@ -24,14 +25,15 @@ int Decipher(const Args& args, std::ostream& out, std::ostream&) {
     }
     const TextOptions o = ParseTextOptions(args, {"--key"});
     if (!o.key) throw UsageError("decipher: нужен параметр --key");
-    if (o.positional.size() != 2) throw UsageError("decipher: нужны два файла, IN и OUT");
+    if (o.positional.size() != 2)
+        throw UsageError("decipher: нужны два файла, ИСТОЧНИК и НАЗНАЧЕНИЕ");
     const LineCipher cipher(o.key);
     WriteFileAtomically(o.positional[1], ReadableText(ReadFileBytes(o.positional[0]), &cipher));
     return 0;
 }
 
-const CommandRegistration
-    kRegistration("decipher", "turn an enciphered text file into readable UTF-8", Decipher);
+const CommandRegistration kRegistration("decipher", "расшифровать текстовый файл в читаемый UTF-8",
+                                        Decipher);
 
 } // namespace
 } // namespace omvera::cli

@@ -31,11 +31,11 @@ bool IsExecutableFile(const fs::path& p) {
 // The wheel command of a build without the companion: says so instead of being unknown.
 int WheelWithoutQt(const Args& args, std::ostream&, std::ostream&) {
     HandOverToDrawingHelper("wheel", args,
-                            "wheel: this build of omvera-cli does not draw (built without Qt)");
+                            "wheel: эта сборка omvera-cli не рисует (собрана без Qt)");
 }
 
-const FallbackCommandRegistration
-    kWheel("wheel", "draw the natal chart picture of one chart as BMP, PNG or PDF", WheelWithoutQt);
+const FallbackCommandRegistration kWheel("wheel", "рисунок натальной карты в BMP, PNG или PDF",
+                                         WheelWithoutQt);
 
 } // namespace
 

@@ -11,11 +11,13 @@ namespace omvera::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: omvera-cli encipher --key radix|return|transit|direction IN OUT\n"
+    "Использование: omvera-cli encipher --key radix|return|transit|direction\n"
+    "                                   ИСТОЧНИК НАЗНАЧЕНИЕ\n"
     "\n"
-    "Reads IN as UTF-8 text (LF or CR LF line ends) and writes OUT in Windows-1251 with CR LF\n"
-    "line ends, every line enciphered with the key of the named file family. Fails with the\n"
-    "line of the first character that Windows-1251 or the cipher alphabet cannot hold.\n";
+    "Читает ИСТОЧНИК как текст в UTF-8 (концы строк LF или CR LF) и записывает НАЗНАЧЕНИЕ\n"
+    "в Windows-1251 с концами строк CR LF, зашифровав каждую строку ключом названного\n"
+    "семейства файлов. На первом символе, которого нет в Windows-1251 или в алфавите шифра,\n"
+    "завершается ошибкой с номером его строки.\n";
 
 int Encipher(const Args& args, std::ostream& out, std::ostream&) {
     if (WantsHelp(args)) {
@@ -24,7 +26,8 @@ int Encipher(const Args& args, std::ostream& out, std::ostream&) {
     }
     const TextOptions o = ParseTextOptions(args, {"--key"});
     if (!o.key) throw UsageError("encipher: нужен параметр --key");
-    if (o.positional.size() != 2) throw UsageError("encipher: нужны два файла, IN и OUT");
+    if (o.positional.size() != 2)
+        throw UsageError("encipher: нужны два файла, ИСТОЧНИК и НАЗНАЧЕНИЕ");
     const LineCipher cipher(o.key);
     WriteFileAtomically(o.positional[1],
                         StoreText(ReadFileBytes(o.positional[0]), &cipher, o.positional[0]));
@@ -32,7 +35,7 @@ int Encipher(const Args& args, std::ostream& out, std::ostream&) {
 }
 
 const CommandRegistration
-    kRegistration("encipher", "store a UTF-8 text file enciphered (Windows-1251, CR LF)", Encipher);
+    kRegistration("encipher", "зашифровать текстовый файл UTF-8 (Windows-1251, CR LF)", Encipher);
 
 } // namespace
 } // namespace omvera::cli

@@ -24,20 +24,20 @@ bool IsLocalTimeValueOption(const std::string& n) {
 }
 
 const char* const kLocalTimeOptionsHelp =
-    "Local time instead of --date and --time:\n"
-    "  --local-date D.M.YYYY  the local date of the event\n"
-    "  --local-time H:M       the local clock time of the event\n"
-    "  --old-style            the local date is written in the old (Julian) style, as in\n"
-    "                         Russia until 31.1.1918 (12 days behind in 1880-1900, 13 after)\n"
-    "  --place NAME           a town of the atlas (see omvera-cli place), Russian, Latin or\n"
-    "                         an old name; \"NAME, REGION\" or \"NAME, COUNTRY\" for namesakes;\n"
-    "                         gives the zone and, unless --lat/--lon are given, the place\n"
-    "  --zone NAME            a time zone (\"Europe/Moscow\") instead of --place; needs --lat\n"
-    "                         and --lon, in the form's notation degrees.minutes\n"
-    "  --offset +H[:M]        the local clock's offset east of Greenwich, overriding the zone\n"
-    "  --reading 1|2          which reading to take when clocks were put back (the time\n"
-    "                         happened twice: 1 the earlier) or forward (it never happened:\n"
-    "                         1 by the clock before the change, 2 after)\n";
+    "Местное время вместо --date и --time:\n"
+    "  --local-date Д.М.ГГГГ  местная дата события\n"
+    "  --local-time Ч:М       местное время события по часам\n"
+    "  --old-style            местная дата записана по старому (юлианскому) стилю, как в\n"
+    "                         России до 31.1.1918 (отстаёт на 12 дней в 1880–1900, затем на 13)\n"
+    "  --place ГОРОД          город из атласа (см. omvera-cli place), по-русски, латиницей\n"
+    "                         или старым названием; для тёзок — «ГОРОД, РЕГИОН» или «ГОРОД,\n"
+    "                         СТРАНА»; задаёт часовой пояс и, если не даны --lat/--lon, место\n"
+    "  --zone ЗОНА            часовой пояс («Europe/Moscow») вместо --place; нужны --lat и\n"
+    "                         --lon в записи формы: градусы.минуты\n"
+    "  --offset +Ч[:М]        смещение местных часов к востоку от Гринвича, важнее пояса\n"
+    "  --reading 1|2          какое показание взять, когда часы переводили назад (время было\n"
+    "                         дважды: 1 — раннее) или вперёд (такого времени не было: 1 — по\n"
+    "                         часам до перевода, 2 — после)\n";
 
 void ApplyLocalTimeOptions(const LocalTimeOptions& o, const std::string& command,
                            const std::string& folder, std::optional<std::string>& lat,

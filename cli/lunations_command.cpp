@@ -12,12 +12,12 @@ namespace omvera::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: omvera-cli lunations --from YYYY --to YYYY [--json]\n"
+    "Использование: omvera-cli lunations --from ГГГГ --to ГГГГ [--json]\n"
     "\n"
-    "Prints every new moon, full moon and solar and lunar eclipse of the years YYYY..YYYY\n"
-    "(1600..2100): the Greenwich date and time to the minute, the Moon's position in its sign,\n"
-    "and for an eclipse its kind and the time of greatest eclipse. The help page luna.htm\n"
-    "shows the same table for 1880..2050.\n";
+    "Выводит все новолуния, полнолуния, солнечные и лунные затмения за годы ГГГГ..ГГГГ\n"
+    "(1600..2100): дату и время по Гринвичу с точностью до минуты, положение Луны в знаке,\n"
+    "а для затмения — его вид и время наибольшей фазы. Страница справки luna.htm\n"
+    "показывает ту же таблицу за 1880..2050.\n";
 
 int ParseYear(const std::string& option, const std::string& value) {
     size_t used = 0;
@@ -28,7 +28,7 @@ int ParseYear(const std::string& option, const std::string& value) {
         used = 0;
     }
     if (used == 0 || used != value.size())
-        throw UsageError(option + " needs a year, got '" + value + "'");
+        throw UsageError("lunations: " + option + " ждёт год, а не «" + value + "»");
     return year;
 }
 
@@ -70,14 +70,16 @@ int LunationsCommand(const Args& args, std::ostream& out, std::ostream&) {
         if (a == "--json") {
             json = true;
         } else if (a == "--from" || a == "--to") {
-            if (i + 1 >= args.size()) throw UsageError(a + " needs a year");
+            if (i + 1 >= args.size())
+                throw UsageError("lunations: у параметра " + a + " нет значения");
             (a == "--from" ? from : to) = ParseYear(a, args[++i]);
             (a == "--from" ? haveFrom : haveTo) = true;
         } else {
-            throw UsageError("lunations: unknown argument '" + a + "'");
+            throw UsageError("lunations: неизвестный параметр «" + a +
+                             "» (см. omvera-cli lunations --help)");
         }
     }
-    if (!haveFrom || !haveTo) throw UsageError("lunations needs --from and --to");
+    if (!haveFrom || !haveTo) throw UsageError("lunations: нужны параметры --from и --to");
     const auto table = Lunations(from, to); // throws Error for a range it cannot compute
     if (json)
         PrintJson(table, out);
@@ -87,7 +89,7 @@ int LunationsCommand(const Args& args, std::ostream& out, std::ostream&) {
 }
 
 const CommandRegistration kRegistration("lunations",
-                                        "new and full moons and eclipses of a range of years",
+                                        "новолуния, полнолуния и затмения за промежуток лет",
                                         LunationsCommand);
 
 } // namespace

@@ -19,26 +19,34 @@ namespace omvera::cli {
 namespace {
 
 const char* const kHelp =
-    "Usage: omvera-cli people list [--json] [--folder DIR]\n"
-    "       omvera-cli people show N [--json] [--folder DIR]\n"
-    "       omvera-cli people add --date D.M.YYYY --time H:M --lat TEXT --lon TEXT\n"
-    "                             [--name TEXT] [--sex M|F] [--folder DIR]\n"
-    "       omvera-cli people delete N [--folder DIR]\n"
+    "Использование: omvera-cli people list [--json] [--folder ПАПКА]\n"
+    "               omvera-cli people show N [--json] [--folder ПАПКА]\n"
+    "               omvera-cli people add --date Д.М.ГГГГ --time Ч:М --lat ТЕКСТ --lon ТЕКСТ\n"
+    "                                     [--name ТЕКСТ] [--sex M|F] [--folder ПАПКА]\n"
+    "               omvera-cli people delete N [--folder ПАПКА]\n"
     "\n"
-    "The person database Dann/Basa.TXT of the program folder DIR (default: the program's\n"
-    "own database, Dann/Basa.TXT of the current folder or, for an installed program, the\n"
-    "user's copy Basa.TXT in ~/.local/share/omvera), handled as the window \"База данных\"\n"
-    "handles it:\n"
-    "  list     the records as the window lists them, numbered from 1\n"
-    "  show N   the fields a double-click on record N loads into the first chart form\n"
-    "  add      appends the record \"Сохранить\" of the first chart form builds from the\n"
-    "           given fields (--name the name, --sex M man (default) or F woman)\n"
-    "  delete N removes record N and saves the file (\"Удалить запись\", \"Сохранить\n"
-    "           изменения\")\n"
-    "  --json   print one JSON object instead of text\n"
+    "База данных людей Dann/Basa.TXT в папке программы ПАПКА (по умолчанию собственная база\n"
+    "программы: Dann/Basa.TXT текущей папки, а у установленной программы — копия\n"
+    "пользователя Basa.TXT в ~/.local/share/omvera); с ней обращаются так же, как окно\n"
+    "«База данных»:\n"
+    "  list     записи в том виде, в каком их показывает окно, с номерами от 1\n"
+    "  show N   поля, которые двойной щелчок по записи N загружает в первую форму карты\n"
+    "  add      добавляет запись, которую «Сохранить» первой формы карты строит из\n"
+    "           заданных полей (--name — имя, --sex M — мужчина (по умолчанию), F — женщина)\n"
+    "  delete N удаляет запись N и сохраняет файл («Удалить запись», «Сохранить\n"
+    "           изменения»)\n"
+    "  --json   вывести один объект JSON вместо текста\n"
     "\n"
-    "Warnings go to stderr. Bad arguments end with exit status 2, a file that cannot be\n"
-    "read or written with status 1.\n";
+    "Параметры карты для add:\n";
+const char* const kHelpTail =
+    "\n"
+    "Предупреждения выводятся в stderr. При неверных аргументах код выхода 2, если файл\n"
+    "не удаётся прочитать или записать — 1.\n";
+
+int PrintHelp(std::ostream& out) {
+    out << kHelp << kChartOptionsHelp << kHelpTail;
+    return 0;
+}
 
 struct PeopleOptions {
     std::string folder;
@@ -140,10 +148,7 @@ int Show(const Args& args, std::ostream& out, std::ostream& err) {
 int Add(const Args& args, std::ostream& out, std::ostream& err) {
     const std::string command = "people add";
     const ChartOptions o = ParseChartOptions(args, command, {"--name", "--sex", "--folder"}, {});
-    if (o.help) {
-        out << kHelp;
-        return 0;
-    }
+    if (o.help) return PrintHelp(out);
     const auto value = [&o](const char* name) {
         const auto it = o.values.find(name);
         return it == o.values.end() ? std::string() : it->second;
@@ -174,16 +179,10 @@ int Delete(const Args& args, std::ostream& out) {
 
 int PeopleCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) throw UsageError("people: нужно действие (list, show, add или delete)");
-    if (args[0] == "--help" || args[0] == "-h") {
-        out << kHelp;
-        return 0;
-    }
+    if (args[0] == "--help" || args[0] == "-h") return PrintHelp(out);
     const Args rest(args.begin() + 1, args.end());
     for (const auto& a : rest)
-        if (a == "--help" || a == "-h") {
-            out << kHelp;
-            return 0;
-        }
+        if (a == "--help" || a == "-h") return PrintHelp(out);
     if (args[0] == "list") return List(rest, out);
     if (args[0] == "show") return Show(rest, out, err);
     if (args[0] == "add") return Add(rest, out, err);
@@ -191,8 +190,8 @@ int PeopleCommand(const Args& args, std::ostream& out, std::ostream& err) {
     throw UsageError("people: неизвестное действие «" + args[0] + "» (list, show, add или delete)");
 }
 
-const CommandRegistration kPeople("people", "list, show, add and delete person database records",
-                                  PeopleCommand);
+const CommandRegistration
+    kPeople("people", "просмотр, добавление и удаление записей базы данных людей", PeopleCommand);
 
 } // namespace
 } // namespace omvera::cli

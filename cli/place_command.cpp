@@ -15,21 +15,22 @@ namespace omvera::cli {
 namespace {
 
 const char* const kHelp =
-    "Usage: omvera-cli place NAME [--json] [--limit N] [--folder DIR]\n"
+    "Использование: omvera-cli place ГОРОД [--json] [--limit N] [--folder ПАПКА]\n"
     "\n"
-    "Lists the towns of the atlas whose name contains NAME: Russian or Latin letters, old\n"
-    "names too (Ленинград, Свердловск, Горький), case and \"ё\" ignored. \"NAME, REGION\" or\n"
-    "\"NAME, COUNTRY\" keeps the namesakes of that region or country. Whole names come first,\n"
-    "then larger towns. Each line: the name, region and country, the latitude and longitude\n"
-    "as the chart forms take them (degrees.minutes, north and east positive), the time zone.\n"
-    "  --json      print one JSON object instead of text\n"
-    "  --limit N   at most N towns (1..500, default 20)\n"
-    "  --folder DIR  the program folder whose Dann/Atlas.TXT lists the old names (default:\n"
-    "              the current folder)\n"
+    "Перечисляет города атласа, в названии которых есть ГОРОД: русскими или латинскими\n"
+    "буквами, также старые названия (Ленинград, Свердловск, Горький), без учёта регистра\n"
+    "и «ё». «ГОРОД, РЕГИОН» или «ГОРОД, СТРАНА» оставляет тёзок из этого региона или страны.\n"
+    "Сначала идут полные совпадения названия, затем более крупные города. В каждой строке:\n"
+    "название, регион и страна, широта и долгота в записи форм карты (градусы.минуты,\n"
+    "север и восток положительны), часовой пояс.\n"
+    "  --json           вывести один объект JSON вместо текста\n"
+    "  --limit N        не больше N городов (1..500, по умолчанию 20)\n"
+    "  --folder ПАПКА   папка программы, чей Dann/Atlas.TXT дополняет атлас старыми\n"
+    "                   названиями (по умолчанию текущая папка)\n"
     "\n"
-    "The towns come from the system's geographic database (Debian package\n"
-    "libgeonames-common), the clock history from its time-zone database (tzdata).\n"
-    "No match ends with exit status 1, bad arguments with status 2.\n"
+    "Города берутся из географической базы системы (пакет Debian libgeonames-common),\n"
+    "история перевода часов — из её базы часовых поясов (tzdata).\n"
+    "Если ничего не найдено, код выхода 1, при неверных аргументах — 2.\n"
     "\n";
 
 std::string Number(double v) {
@@ -100,7 +101,7 @@ int RunPlace(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 const CommandRegistration
-    kPlace("place", "towns of the atlas with coordinates and time zone (local time)", RunPlace);
+    kPlace("place", "города атласа с координатами и часовым поясом (местное время)", RunPlace);
 
 } // namespace
 } // namespace omvera::cli

@@ -10,22 +10,22 @@ namespace omvera::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: omvera-cli print-sections FILE [--key radix|return|transit|direction]\n"
-    "         --marker '&'|'[' --title first-char-blank|blank|after-second-bracket\n"
-    "         --section-key 'S1|S2|S3' [--section-key ...]\n"
+    "Использование: omvera-cli print-sections ФАЙЛ [--key radix|return|transit|direction]\n"
+    "                 --marker '&'|'[' --title first-char-blank|blank|after-second-bracket\n"
+    "                 --section-key 'S1|S2|S3' [--section-key ...]\n"
     "\n"
-    "Prints, as UTF-8 lines, exactly the lines a report would add to its text view when it\n"
-    "searches FILE (Windows-1251) with these section keys, tried in the order given.\n"
+    "Выводит строками UTF-8 ровно те строки, которые отчёт добавил бы в своё текстовое\n"
+    "поле, ища в ФАЙЛЕ (Windows-1251) разделы по этим ключам в заданном порядке.\n"
     "\n"
-    "  --key          FILE is enciphered with that family's key (default: plain)\n"
-    "  --marker       the file's section marker\n"
-    "  --title        first-char-blank: the header with its first character blanked;\n"
-    "                 blank: a line holding one blank;\n"
-    "                 after-second-bracket: the header's text behind its second ']'\n"
-    "                 (the bracket search of plain files: needs --marker '[' and no --key)\n"
-    "  --section-key  one key: one to three strings joined by '|', all of which must occur\n"
-    "                 in a header; with after-second-bracket each key is a single string.\n"
-    "                 Without any --section-key the file is read and nothing is printed.\n";
+    "  --key          ФАЙЛ зашифрован ключом этого семейства (по умолчанию открытый)\n"
+    "  --marker       метка разделов файла\n"
+    "  --title        first-char-blank: заголовок с первым символом, заменённым пробелом;\n"
+    "                 blank: строка из одного пробела;\n"
+    "                 after-second-bracket: текст заголовка после его второй «]»\n"
+    "                 (поиск по скобкам в открытых файлах: нужны --marker '[' и без --key)\n"
+    "  --section-key  один ключ: от одной до трёх строк через «|», и все они должны\n"
+    "                 встречаться в заголовке; при after-second-bracket ключ — одна строка.\n"
+    "                 Без --section-key файл читается, но ничего не выводится.\n";
 
 SectionKey SplitKey(const std::string& text) {
     SectionKey key;
@@ -51,7 +51,7 @@ int PrintSectionsCommand(const Args& args, std::ostream& out, std::ostream&) {
         return 0;
     }
     const TextOptions o = ParseTextOptions(args, {"--key", "--marker", "--title", "--section-key"});
-    if (o.positional.size() != 1) throw UsageError("print-sections: нужен ровно один файл FILE");
+    if (o.positional.size() != 1) throw UsageError("print-sections: нужен ровно один ФАЙЛ");
     if (!o.marker) throw UsageError("print-sections: нужен параметр --marker");
     if (!o.title) throw UsageError("print-sections: нужен параметр --title");
     const std::string& file = o.positional[0];
@@ -84,7 +84,7 @@ int PrintSectionsCommand(const Args& args, std::ostream& out, std::ostream&) {
 }
 
 const CommandRegistration kRegistration("print-sections",
-                                        "print the sections of a text file that keys select",
+                                        "разделы текстового файла, выбранные ключами",
                                         PrintSectionsCommand);
 
 } // namespace

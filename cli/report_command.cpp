@@ -54,7 +54,7 @@ void Child(State& s, ChartCanvases& c, const ChartOptions& o) {
 // "Соляр", the return arrangement of TID2 filled, "Расчет Cоляра".
 void Solar(State& s, ChartCanvases& c, const ChartOptions& o) {
     if (o.values.count("--pick"))
-        throw UsageError("report solar: --pick is only for lunar returns");
+        throw UsageError("report solar: параметр --pick только для лунара");
     N22Click(s, c);
     FillReturnOptions(s, o, "report solar", false);
     SecondChartSolarReturn(s, c);
@@ -123,7 +123,8 @@ void Waiting(State& s, ChartCanvases& c, const ChartOptions& o) {
 // aspect choice, "Расчет".
 void Directions(State& s, ChartCanvases& c, const ChartOptions& o) {
     const auto target = o.values.find("--target");
-    if (target == o.values.end()) throw UsageError("report directions needs --target D.M.YYYY");
+    if (target == o.values.end())
+        throw UsageError("report directions: нужен параметр --target Д.М.ГГГГ");
     N28Click(s, c);
     Dat2FormActivate(s, CurrentLocalTime());
     s.Dat2.DateEdit1 = target->second;
@@ -134,56 +135,59 @@ void Directions(State& s, ChartCanvases& c, const ChartOptions& o) {
 }
 
 const ReportKind kKinds[] = {
-    {"natal", "the adult natal report (\"Взрослый\")", Natal},
-    {"child", "the child's natal report (\"Детский\")", Child},
-    {"solar", "the solar return report (\"Соляр\"; --year, the return's place)", Solar},
-    {"lunar", "the lunar return report (\"Лунар\"; --year, --month, --pick)", Lunar},
-    {"transit", "the classical transit report (\"Классический\"; --date2 --time2)", Transit},
-    {"medical", "the medical transit report (\"Медицинский\"; --date2 --time2)", Medical},
-    {"partnership", "the partnership synastry (\"Партнерство\"), with the partner options",
-     Partnership},
-    {"erotic", "the erotic synastry (\"Эротическая\"), with the partner options", Erotic},
-    {"karmic", "the karmic synastry analysis (\"Кармическая\"), with the partner options", Karmic},
-    {"waiting", "waiting for a partner (\"Ожидаем партнера\")", Waiting},
-    {"directions", "directions to --target D.M.YYYY (\"Дирекции\", \"Расчет\")", Directions},
+    {"natal", "натальный отчёт для взрослого («Взрослый»)", Natal},
+    {"child", "натальный отчёт для ребёнка («Детский»)", Child},
+    {"solar", "отчёт по соляру («Соляр»; --year, место возвращения)", Solar},
+    {"lunar", "отчёт по лунару («Лунар»; --year, --month, --pick)", Lunar},
+    {"transit", "классический отчёт по транзитам («Классический»; --date2 --time2)", Transit},
+    {"medical", "медицинский отчёт по транзитам («Медицинский»; --date2 --time2)", Medical},
+    {"partnership", "синастрия партнёрства («Партнерство»), с параметрами партнёра", Partnership},
+    {"erotic", "эротическая синастрия («Эротическая»), с параметрами партнёра", Erotic},
+    {"karmic", "кармический анализ синастрии («Кармическая»), с параметрами партнёра", Karmic},
+    {"waiting", "ожидание партнёра («Ожидаем партнера»)", Waiting},
+    {"directions", "дирекции на --target Д.М.ГГГГ («Дирекции», «Расчет»)", Directions},
 };
 
 const char* const kHelp =
-    "Usage: omvera-cli report KIND <chart options> [--name TEXT] [--sex M|F]\n"
-    "                         [settings] [partner] [--folder DIR] [--json | --out FILE]\n\n"
-    "Fills the first chart form from the options, runs the chart command of KIND (for\n"
-    "partnership, erotic and karmic also the second chart form from the partner options and\n"
-    "\"Добавить в карту\") and then\n"
-    "\"Интерпретация\", and prints every line of the text view (UTF-8, one per line, blanks\n"
-    "kept). A file that cannot be read ends the command with exit status 1 after the lines\n"
-    "added before it have been printed.\n\n"
-    "kinds:\n";
+    "Использование: omvera-cli report ВИД <параметры карты> [--name ТЕКСТ] [--sex M|F]\n"
+    "                                 [настройки] [партнёр] [--folder ПАПКА]\n"
+    "                                 [--json | --out ФАЙЛ]\n\n"
+    "Заполняет первую форму карты по параметрам, выполняет команду карты ВИДА (для\n"
+    "partnership, erotic и karmic также заполняет вторую форму карты по параметрам\n"
+    "партнёра и нажимает «Добавить в карту»), затем «Интерпретация» и выводит все строки\n"
+    "текстового поля (UTF-8, по одной в строке, пробелы сохраняются). Если файл не\n"
+    "удаётся прочитать, команда выводит уже добавленные строки и завершается с кодом 1.\n\n"
+    "виды:\n";
 
 const char* const kOptionsHelp =
-    "  --name TEXT      the person's name (the form's Edit1)\n"
-    "  --sex M|F        \"Мужчина\" (default) or \"Женщина\"\n"
-    "settings:\n"
-    "  --orbs PRESET    the planets dialog's preset: radix, transit, directions, synastry\n"
-    "  --orb ROW=TEXT   one orb field, rows 1..17 as the planets dialog numbers them\n"
-    "                   (repeatable)\n"
-    "  --include ROW=0|1  the row's inclusion switch (repeatable)\n"
-    "  --aspects LIST   the aspect table's rows as texts, separated by ';' (\"0;60;90;120;180\")\n"
-    "  --target D.M.YYYY  directions: the date of TDat2's date field\n"
-    "  --sixteen        directions: \"16 основных аспектов\" instead of the six major ones\n"
-    "  --folder DIR     the program folder holding Dann (default: the current\n"
-    "                   folder if it has Dann, else the installed data folder)\n"
-    "  --json           print {\"lines\": [...], \"searches\": [{\"file\", \"marker\", \"title\",\n"
+    "  --name ТЕКСТ     имя человека (поле Edit1 формы)\n"
+    "  --sex M|F        «Мужчина» (по умолчанию) или «Женщина»\n"
+    "настройки:\n"
+    "  --orbs НАБОР     набор орбисов окна планет: radix, transit, directions, synastry\n"
+    "  --orb СТРОКА=ТЕКСТ\n"
+    "                   одно поле орбиса, строки 1..17 в нумерации окна планет (можно\n"
+    "                   повторять)\n"
+    "  --include СТРОКА=0|1\n"
+    "                   переключатель учёта строки (можно повторять)\n"
+    "  --aspects СПИСОК строки таблицы аспектов через «;» («0;60;90;120;180»)\n"
+    "  --target Д.М.ГГГГ  directions: дата в поле даты TDat2\n"
+    "  --sixteen        directions: «16 основных аспектов» вместо шести главных\n"
+    "  --folder ПАПКА   папка программы с Dann (по умолчанию текущая папка, если в ней\n"
+    "                   есть Dann, иначе установленная папка данных)\n"
+    "  --json           вывести {\"lines\": [...], \"searches\": [{\"file\", \"marker\", "
+    "\"title\",\n"
     "                   \"keys\"}...], \"warnings\": [...]}\n"
-    "returns (solar, lunar):\n"
-    "  --year Y, --month M, --place-lat TEXT, --place-lon TEXT\n"
-    "                   as omvera-cli solar and lunar take them\n"
-    "  --pick N         (lunar) the found return to double-click, 1..3 (default 1)\n"
-    "  --out FILE       write the lines as the main window saves them instead of printing\n"
-    "                   them: RTF for a name ending in .rtf, PDF for .pdf (nothing is\n"
-    "                   written when the report fails)\n";
+    "возвращения (solar, lunar):\n"
+    "  --year ГОД, --month МЕСЯЦ, --place-lat ТЕКСТ, --place-lon ТЕКСТ\n"
+    "                   как их принимают omvera-cli solar и lunar\n"
+    "  --pick N         (lunar) найденное возвращение для двойного щелчка, 1..3 (по\n"
+    "                   умолчанию 1)\n"
+    "  --out ФАЙЛ       не выводить строки, а записать их, как сохраняет главное окно:\n"
+    "                   RTF для имени на .rtf, PDF для .pdf (если отчёт не удался, ничего\n"
+    "                   не записывается)\n";
 const char* const kSynastryHelp =
-    "partner (partnership, erotic, karmic):\n"
-    "  --sex2 M|F       the partner's \"Мужчина\" (default) or \"Женщина\"\n";
+    "партнёр (partnership, erotic, karmic):\n"
+    "  --sex2 M|F       партнёр: «Мужчина» (по умолчанию) или «Женщина»\n";
 
 const ReportKind* FindKind(std::string_view name) {
     for (const ReportKind& k : kKinds)
@@ -193,8 +197,8 @@ const ReportKind* FindKind(std::string_view name) {
 
 std::pair<int, std::string> RowAssignment(const std::string& text, const std::string& option) {
     const auto eq = text.find('=');
-    if (eq == std::string::npos) throw UsageError("report: " + option + " ждёт ROW=ЗНАЧЕНИЕ");
-    const int row = ParseNumberOption(text.substr(0, eq), 1, 17, "report", option + " row");
+    if (eq == std::string::npos) throw UsageError("report: " + option + " ждёт СТРОКА=ЗНАЧЕНИЕ");
+    const int row = ParseNumberOption(text.substr(0, eq), 1, 17, "report", "строка " + option);
     return {row, text.substr(eq + 1)};
 }
 
@@ -224,7 +228,7 @@ void ApplySettings(State& s, const ChartOptions& o) {
             s.PlanUst.Edit[row] = text;
         } else {
             if (text != "0" && text != "1")
-                throw UsageError("report: --include ждёт ROW=0 или ROW=1");
+                throw UsageError("report: --include ждёт СТРОКА=0 или СТРОКА=1");
             s.PlanUst.CheckBox[row] = text == "1";
         }
     }
@@ -260,8 +264,7 @@ const char* TitleName(SectionTitle t) {
 
 enum class ReportFile { Rtf, Pdf };
 
-const char* const kNoPdfWriter =
-    "report: this build of omvera-cli has no PDF writer (built without Qt)";
+const char* const kNoPdfWriter = "report: эта сборка omvera-cli не пишет PDF (собрана без Qt)";
 
 std::string Lowercase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -281,7 +284,7 @@ ReportFile ReportFileOf(const std::string& file) {
         if (!RegisteredPdfWriter()) throw UsageError(kNoPdfWriter);
         return ReportFile::Pdf;
     }
-    throw UsageError("report: the file '" + file + "' does not end in .rtf or .pdf");
+    throw UsageError("report: имя файла «" + file + "» не кончается на .rtf или .pdf");
 }
 
 void PrintJson(std::ostream& out, const State& s, const std::vector<SearchRecord>& searches) {
@@ -318,10 +321,14 @@ void PrintJson(std::ostream& out, const State& s, const std::vector<SearchRecord
 int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         out << kHelp;
-        for (const ReportKind& k : kKinds) out << "  " << k.name << "  " << k.summary << "\n";
+        size_t width = 0;
+        for (const ReportKind& k : kKinds) width = std::max(width, std::string_view(k.name).size());
+        for (const ReportKind& k : kKinds)
+            out << "  " << k.name << std::string(width + 2 - std::string_view(k.name).size(), ' ')
+                << k.summary << "\n";
         out << "\n"
             << kChartOptionsHelp << kOptionsHelp
-            << "second chart (transit, medical, partnership, erotic, karmic):\n"
+            << "вторая карта (transit, medical, partnership, erotic, karmic):\n"
             << kPartnerOptionsHelp << kSynastryHelp;
         return 0;
     }
@@ -350,7 +357,7 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const bool json = o.flags.count("--json") > 0;
     const auto outFile = o.values.find("--out");
     const bool toFile = outFile != o.values.end();
-    if (toFile && json) throw UsageError("report: --json does not go with --out");
+    if (toFile && json) throw UsageError("report: --json не задаётся вместе с --out");
     if (toFile && !RegisteredPdfWriter() && IsPdfName(outFile->second))
         HandOverToDrawingHelper("report", args, kNoPdfWriter);
     const ReportFile format = toFile ? ReportFileOf(outFile->second) : ReportFile::Rtf;
@@ -379,8 +386,7 @@ int ReportCommand(const Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-const CommandRegistration kReport("report", "print the interpretation report of a chart",
-                                  ReportCommand);
+const CommandRegistration kReport("report", "отчёт-интерпретация карты", ReportCommand);
 
 } // namespace
 

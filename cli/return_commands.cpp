@@ -12,7 +12,7 @@
 namespace omvera::cli {
 namespace {
 
-const char* const kNatalHead = "natal chart (the first chart form):\n";
+const char* const kNatalHead = "натальная карта (первая форма карты):\n";
 
 void PrintMomentJson(std::ostream& out, const ChartForm& f) {
     out << "{\"year\": " << f.SpinEdit1.Value() << ", \"month\": " << f.Month()
@@ -23,14 +23,14 @@ void PrintMomentJson(std::ostream& out, const ChartForm& f) {
 int SolarCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const ChartOptions o = ParseChartOptions(args, "solar", kReturnOptions, {"--json"});
     if (o.help) {
-        out << "Usage: omvera-cli solar --year Y <natal chart options> [--place-lat TEXT "
-               "--place-lon TEXT] [--json]\n\n"
-               "Finds the solar return of the year: the moment the Sun is back on its natal\n"
-               "longitude, as \"Расчет Cоляра\" does, and prints it as D.M.YYYY H:M "
-               "(Greenwich).\n\n"
-            << kNatalHead << kChartOptionsHelp << "return:\n"
+        out << "Использование: omvera-cli solar --year ГОД <параметры натальной карты>\n"
+               "                                [--place-lat ТЕКСТ --place-lon ТЕКСТ] [--json]\n\n"
+               "Находит соляр года — момент, когда Солнце возвращается на свою натальную\n"
+               "долготу, как «Расчет Cоляра», — и выводит его в виде Д.М.ГГГГ Ч:М (по "
+               "Гринвичу).\n\n"
+            << kNatalHead << kChartOptionsHelp << "возвращение:\n"
             << kReturnOptionsHelp
-            << "  --json           print {\"year\", \"month\", \"day\", "
+            << "  --json           вывести {\"year\", \"month\", \"day\", "
                "\"hour\", \"minute\"}\n";
         return 0;
     }
@@ -69,13 +69,14 @@ void PrintLunarList(std::ostream& out, const std::vector<std::string>& lines, bo
 int LunarCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const ChartOptions o = ParseChartOptions(args, "lunar", kReturnOptions, {"--json"});
     if (o.help) {
-        out << "Usage: omvera-cli lunar --year Y --month M <natal chart options> "
-               "[--place-lat TEXT --place-lon TEXT] [--json]\n\n"
-               "Lists three successive lunar returns from 30 days before the chosen month on,\n"
-               "as \"Расчет Лунара\" does, one line each as the form's list shows them.\n\n"
-            << kNatalHead << kChartOptionsHelp << "return:\n"
+        out << "Использование: omvera-cli lunar --year ГОД --month МЕСЯЦ <параметры натальной "
+               "карты>\n"
+               "                                [--place-lat ТЕКСТ --place-lon ТЕКСТ] [--json]\n\n"
+               "Перечисляет три лунара подряд, начиная за 30 дней до выбранного месяца, как\n"
+               "«Расчет Лунара», по строке на каждый, как их показывает список формы.\n\n"
+            << kNatalHead << kChartOptionsHelp << "возвращение:\n"
             << kReturnOptionsHelp
-            << "  --json           print a list of {\"year\", \"month\", "
+            << "  --json           вывести список {\"year\", \"month\", "
                "\"day\", \"hour\", \"minute\"}\n";
         return 0;
     }
@@ -96,8 +97,8 @@ int LunarCommand(const Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-const CommandRegistration kSolar("solar", "find the solar return of a year", SolarCommand);
-const CommandRegistration kLunar("lunar", "list three lunar returns from a month on", LunarCommand);
+const CommandRegistration kSolar("solar", "соляр заданного года", SolarCommand);
+const CommandRegistration kLunar("lunar", "три лунара начиная с заданного месяца", LunarCommand);
 
 } // namespace
 } // namespace omvera::cli

@@ -17,24 +17,24 @@ const std::vector<std::string> kPartnerOptions = {"--date2", "--time2", "--lat2"
                                                   "--name2"};
 
 const char* const kReturnOptionsHelp =
-    "  --year Y         the year of the return, 1880..2050\n"
-    "  --month M        (lunar) the month the search starts from, 1..12\n"
-    "  --place-lat TEXT, --place-lon TEXT\n"
-    "                   the place of the return (default 56.01, 92.45)\n";
+    "  --year ГОД       год возвращения, 1880..2050\n"
+    "  --month МЕСЯЦ    (лунар) месяц, с которого начинается поиск, 1..12\n"
+    "  --place-lat ТЕКСТ, --place-lon ТЕКСТ\n"
+    "                   место возвращения (по умолчанию 56.01, 92.45)\n";
 const char* const kPartnerOptionsHelp =
-    "  --date2 D.M.YYYY, --time2 H:M\n"
-    "                   the second chart: a transit moment or the partner's birth\n"
-    "  --lat2 TEXT, --lon2 TEXT\n"
-    "                   its place (default 56.01, 92.45)\n"
-    "  --name2 TEXT     its name\n";
+    "  --date2 Д.М.ГГГГ, --time2 Ч:М\n"
+    "                   вторая карта: момент транзита или рождение партнёра\n"
+    "  --lat2 ТЕКСТ, --lon2 ТЕКСТ\n"
+    "                   её место (по умолчанию 56.01, 92.45)\n"
+    "  --name2 ТЕКСТ    её имя\n";
 
 void FillReturnOptions(State& s, const ChartOptions& o, const std::string& command,
                        bool needMonth) {
     const std::string* year = Value(o, "--year");
-    if (!year) throw UsageError(command + ": нужен параметр --year Y");
+    if (!year) throw UsageError(command + ": нужен параметр --year ГОД");
     s.ID2.SpinEdit1.SetValue(ParseNumberOption(*year, 1880, 2050, command, "год"));
     const std::string* month = Value(o, "--month");
-    if (needMonth && !month) throw UsageError(command + ": нужен параметр --month M");
+    if (needMonth && !month) throw UsageError(command + ": нужен параметр --month МЕСЯЦ");
     if (!needMonth && month) throw UsageError(command + ": параметр --month только для лунара");
     if (month) s.ID2.SetMonthIndex(ParseNumberOption(*month, 1, 12, command, "месяц") - 1);
     if (const std::string* lat = Value(o, "--place-lat")) s.ID2.Edit2 = *lat;

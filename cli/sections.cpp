@@ -9,11 +9,12 @@ namespace omvera::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: omvera-cli sections FILE [--key radix|return|transit|direction] --marker '&'|'['\n"
+    "Использование: omvera-cli sections ФАЙЛ [--key radix|return|transit|direction]\n"
+    "                                   --marker '&'|'['\n"
     "\n"
-    "Prints, one per line as UTF-8, the header lines of FILE (Windows-1251): every line that\n"
-    "holds the marker, except the file's last line, which closes the last section and is\n"
-    "never a header. --key means FILE is enciphered with that family's key.\n";
+    "Выводит в UTF-8, по одной в строке, строки заголовков ФАЙЛА (Windows-1251): все\n"
+    "строки с меткой, кроме последней строки файла — она закрывает последний раздел и\n"
+    "заголовком не бывает. --key: ФАЙЛ зашифрован ключом этого семейства.\n";
 
 int Sections(const Args& args, std::ostream& out, std::ostream&) {
     if (WantsHelp(args)) {
@@ -22,14 +23,14 @@ int Sections(const Args& args, std::ostream& out, std::ostream&) {
     }
     const TextOptions o = ParseTextOptions(args, {"--key", "--marker"});
     if (!o.marker) throw UsageError("sections: нужен параметр --marker");
-    if (o.positional.size() != 1) throw UsageError("sections: нужен ровно один файл FILE");
+    if (o.positional.size() != 1) throw UsageError("sections: нужен ровно один ФАЙЛ");
     const StoredForm form = o.key ? StoredForm::Enciphered : StoredForm::Plain;
     for (const auto& h : ListSectionHeaders(o.positional[0], form, o.key ? o.key : "", *o.marker))
         out << h << '\n';
     return 0;
 }
 
-const CommandRegistration kRegistration("sections", "list the section headers of a text file",
+const CommandRegistration kRegistration("sections", "заголовки разделов текстового файла",
                                         Sections);
 
 } // namespace

@@ -35,28 +35,29 @@ constexpr int kWindowMarginWidth = 100, kWindowMarginHeight = 130;
 constexpr int kMinSide = 16, kMaxSide = 6000;
 
 const char* const kWheelHelpHead =
-    "Usage: omvera-cli wheel --date D.M.YYYY --time H:M --lat TEXT --lon TEXT\n"
-    "                        [--houses P|K|A|M|S|L] --out FILE [--size WxH]\n"
+    "Использование: omvera-cli wheel --date Д.М.ГГГГ --time Ч:М --lat ТЕКСТ --lon ТЕКСТ\n"
+    "                                [--houses P|K|A|M|S|L] --out ФАЙЛ [--size ШxВ]\n"
     "\n"
-    "Draws the natal chart of the menu item \"Взрослый\" (wheel, header, positions, houses,\n"
-    "house column and aspect lines) for one chart, as the first chart form would hold it,\n"
-    "and writes the picture. The glyphs come from the folder Dann in the current folder\n"
-    "(or the installed data folder when the current folder has none), as for the program\n"
-    "itself; a missing glyph is reported and left out.\n"
+    "Рисует натальную карту пункта меню «Взрослый» (круг, заголовок, положения, дома,\n"
+    "столбец домов и линии аспектов) для одной карты, как её содержала бы первая форма\n"
+    "карты, и записывает рисунок. Значки берутся из папки Dann в текущей папке (или из\n"
+    "установленной папки данных, если в текущей её нет), как и у самой программы;\n"
+    "о недостающем значке выводится сообщение, и он пропускается.\n"
     "\n";
 const char* const kWheelKindHelp =
-    "  --kind KIND      natal (default), transit, synastry (partnership), solar or lunar:\n"
-    "                   the two-chart picture of \"Добавить в карту\", \"Расчет Cоляра\" or a\n"
-    "                   double-click on a found lunar return, with the second chart below\n"
-    "  --pick N         (lunar) which of the three returns found, 1..3 (default 1)\n";
+    "  --kind ВИД       natal (по умолчанию), transit, synastry (партнёрство), solar или\n"
+    "                   lunar: рисунок двух карт, как после «Добавить в карту», «Расчет\n"
+    "                   Cоляра» или двойного щелчка по найденному лунару, со второй картой\n"
+    "                   внизу\n"
+    "  --pick N         (lunar) какое из трёх найденных возвращений, 1..3 (по умолчанию 1)\n";
 const char* const kWheelHelpTail =
-    "  --out FILE       the picture file: BMP for a name ending in .bmp, PNG for .png,\n"
-    "                   PDF (the wheel as vectors on an A4 page) for .pdf\n"
-    "  --size WxH       the picture's size in pixels, each 16..6000 (default 471x336,\n"
-    "                   the picture of the main window at its design size)\n"
-    "  --help           show this text\n"
+    "  --out ФАЙЛ       файл рисунка: BMP для имени на .bmp, PNG для .png, PDF (карта\n"
+    "                   векторами на странице A4) для .pdf\n"
+    "  --size ШxВ       размер рисунка в пикселях, каждая сторона 16..6000 (по умолчанию\n"
+    "                   471x336 — рисунок главного окна в его исходном размере)\n"
+    "  --help           показать эту справку\n"
     "\n"
-    "Warnings go to stderr. Bad arguments end with exit status 2.\n";
+    "Предупреждения выводятся в stderr. При неверных аргументах код выхода 2.\n";
 
 enum class PictureFormat { Bmp, Png, Pdf };
 
@@ -137,13 +138,13 @@ int WheelCommand(const Args& args, std::ostream& out, std::ostream& err) {
     const ChartOptions o = ParseChartOptions(args, "wheel", own);
     if (o.help) {
         out << kWheelHelpHead << kChartOptionsHelp << kWheelKindHelp
-            << "second chart (transit, synastry):\n"
-            << kPartnerOptionsHelp << "return (solar, lunar):\n"
+            << "вторая карта (transit, synastry):\n"
+            << kPartnerOptionsHelp << "возвращение (solar, lunar):\n"
             << kReturnOptionsHelp << kWheelHelpTail;
         return 0;
     }
     const auto outFile = o.values.find("--out");
-    if (outFile == o.values.end()) throw UsageError("wheel: нужен параметр --out FILE");
+    if (outFile == o.values.end()) throw UsageError("wheel: нужен параметр --out ФАЙЛ");
     const PictureFormat format = FormatOf(outFile->second);
     int width = kDefaultWidth, height = kDefaultHeight;
     if (const auto size = o.values.find("--size"); size != o.values.end())
@@ -183,8 +184,8 @@ int WheelCommand(const Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-const CommandRegistration
-    kWheel("wheel", "draw the natal chart picture of one chart as BMP, PNG or PDF", WheelCommand);
+const CommandRegistration kWheel("wheel", "рисунок натальной карты в BMP, PNG или PDF",
+                                 WheelCommand);
 
 } // namespace
 } // namespace omvera::cli
