@@ -13,36 +13,39 @@ namespace omvera::cli {
 namespace {
 
 const char* const kHelp =
-    "Usage: omvera-cli batch [FILE|-] [--format jsonl|csv] [--threads N] [--folder DIR]\n"
+    "Использование: omvera-cli batch [ФАЙЛ|-] [--format jsonl|csv] [--threads N]\n"
+    "                                [--folder ПАПКА]\n"
     "\n"
-    "Computes one chart per record of FILE (standard input without FILE or with -) and\n"
-    "prints one JSON line per record, in the order of the input.\n"
+    "Рассчитывает карту для каждой записи ФАЙЛА (без ФАЙЛА или с - читается стандартный\n"
+    "ввод) и печатает по строке JSON на запись, в порядке ввода.\n"
     "\n"
-    "Records name the chart options without their dashes: date (D.M.YYYY), time (H:M,\n"
-    "Greenwich), lat, lon (as typed into the form), and optionally houses (P, K, A, M, S, L),\n"
-    "name, sex (M or F) and report (natal, child or waiting).\n"
-    "  jsonl  one JSON object per line, string or number values:\n"
+    "Поля записи называются как параметры карты, без дефисов: date (Д.М.ГГГГ), time (Ч:М,\n"
+    "по Гринвичу), lat, lon (как в окне ввода), по желанию houses (P, K, A, M, S, L), name,\n"
+    "sex (M или F) и report (natal, child или waiting).\n"
+    "  jsonl  по объекту JSON в строке, значения — строки или числа:\n"
     "         {\"date\": \"15.3.1980\", \"time\": \"12:30\", \"lat\": \"56.01\", \"lon\": "
     "\"92.45\"}\n"
-    "  csv    a header row naming the columns, then one row per chart; fields may be quoted\n"
-    "         with \" (\"\" inside a quoted field is one \"); an empty field is left out\n"
+    "  csv    строка заголовка с именами столбцов, затем по строке на карту; поле можно\n"
+    "         взять в кавычки \" (\"\" внутри кавычек — одна кавычка); пустое поле\n"
+    "         не учитывается\n"
     "\n"
-    "  --format F       jsonl (default) or csv\n"
-    "  --threads N      compute on N threads, 1..64 (default 1); the output order stays\n"
-    "  --folder DIR     the program folder holding Dann, for the reports (default: the\n"
-    "                   current folder)\n"
-    "  --help           show this text\n"
+    "  --format F       jsonl (по умолчанию) или csv\n"
+    "  --threads N      считать в N потоков, 1..64 (по умолчанию 1); порядок вывода\n"
+    "                   сохраняется\n"
+    "  --folder ПАПКА   папка программы с Dann, для отчётов (по умолчанию текущая)\n"
+    "  --help           показать эту справку\n"
     "\n"
-    "Each line: {\"line\": N, \"name\", \"jd\", \"house_system\", \"bodies\": [{\"name\", "
+    "Каждая строка: {\"line\": N, \"name\", \"jd\", \"house_system\", \"bodies\": [{\"name\", "
     "\"lon\",\n"
     "\"sign\", \"degree\"} x16], \"cusps\": [{\"house\", \"lon\", \"sign\", \"degree\"} x12],\n"
-    "\"aspects\": [{\"p1\", \"p2\", \"angle\", \"orb\"}] (the natal wheel's aspect lines with the\n"
-    "settings the program starts with), \"warnings\" when there are any, \"report\": [lines]\n"
-    "when asked}. N is the input line the record starts on. Longitudes, degrees, angles and\n"
-    "orbs are in degrees, correctly rounded to 9 decimals (1e-9 degree), trailing zeros\n"
-    "dropped; jd is exact (the shortest text that reads back as the same number); the sign\n"
-    "is that of the unrounded longitude. A record that cannot be computed gives\n"
-    "{\"line\": N, \"error\": \"...\"} and the batch goes on; the exit status is then 1.\n";
+    "\"aspects\": [{\"p1\", \"p2\", \"angle\", \"orb\"}] (линии аспектов натальной карты при\n"
+    "настройках, с которыми программа запускается), \"warnings\", если есть предупреждения,\n"
+    "\"report\": [строки] по запросу}. N — строка ввода, с которой начинается запись.\n"
+    "Долготы, градусы, углы и орбисы даны в градусах, верно округлёнными до 9 знаков\n"
+    "после точки (1e-9 градуса), без конечных нулей; jd точен (кратчайшая запись, которая\n"
+    "читается тем же числом); знак берётся по неокруглённой долготе. Запись, которую нельзя\n"
+    "рассчитать, даёт {\"line\": N, \"error\": \"...\"}, и расчёт продолжается; код выхода\n"
+    "тогда 1.\n";
 
 int BatchCommand(const Args& args, std::ostream& out, std::ostream&) {
     BatchOptions options;
@@ -91,10 +94,8 @@ int BatchCommand(const Args& args, std::ostream& out, std::ostream&) {
     return totals.failed == 0 ? 0 : 1;
 }
 
-const CommandRegistration kBatch("batch",
-                                 "compute many charts from JSON Lines or CSV, one JSON "
-                                 "line each",
-                                 BatchCommand);
+const CommandRegistration
+    kBatch("batch", "много карт из JSON Lines или CSV, по строке JSON на карту", BatchCommand);
 
 } // namespace
 } // namespace omvera::cli
