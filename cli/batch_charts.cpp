@@ -63,6 +63,17 @@ std::array<std::string_view, N> Views(const std::array<const char*, N>& names) {
 const auto kPointNames = Views(PointNames);
 const auto kSignNames = Views(SignNames);
 
+// Opens a record's line with what every line carries: its input line and, when given, its name.
+void BeginRecordLine(JsonLine& j, const BatchRecord& r) {
+    j.BeginObject();
+    j.Key("line");
+    j.Integer(r.line);
+    if (const std::string* name = r.Get(BatchField::Name)) {
+        j.Key("name");
+        j.String(*name);
+    }
+}
+
 // A longitude's sign and degrees within it; 360 counts as 0 Aries. The sign is that of the
 // longitude itself: a degree within 5e-10 of the sign's end is written 30.
 void AppendPlace(JsonLine& j, double longitude) {
@@ -166,13 +177,7 @@ bool BatchCharts::AppendLine(const BatchRecord& r, std::string& out) {
     }
     out.resize(mark);
     JsonLine j(out);
-    j.BeginObject();
-    j.Key("line");
-    j.Integer(r.line);
-    if (const std::string* name = r.Get(BatchField::Name)) {
-        j.Key("name");
-        j.String(*name);
-    }
+    BeginRecordLine(j, r);
     j.Key("error");
     j.String(message);
     j.EndObject();
@@ -244,13 +249,7 @@ void BatchCharts::AppendChart(const BatchRecord& r, std::string& out) {
         BuildReport(r, *report, day, month, year, hour, minute, letter, programFolder_, report_);
 
     JsonLine j(out);
-    j.BeginObject();
-    j.Key("line");
-    j.Integer(r.line);
-    if (const std::string* name = r.Get(BatchField::Name)) {
-        j.Key("name");
-        j.String(*name);
-    }
+    BeginRecordLine(j, r);
     j.Key("jd");
     j.Number(JulianDay(folded.day, folded.month, folded.year));
     j.Key("house_system");

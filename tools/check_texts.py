@@ -179,6 +179,22 @@ def check_spelling(sections, accepted):
     return problems
 
 
+def check_file(path, marker):
+    """The checks of one file on its own: characters, line lengths, markers in body text,
+    section lengths and templated sections. Returns its sections and the problems."""
+    sections, problems = read_sections(path, marker)
+    for s in sections:
+        for n, t in s.body:
+            if marker in t:
+                problems.append(f"{path}:{n}: section marker in body text")
+        need = min_words(path, s.header, marker)
+        got = len(s.words())
+        if got < need:
+            problems.append(f"{path}:{s.line}: «{s.header}» has {got} words (at least {need})")
+    problems += check_templates(sections)
+    return sections, problems
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--data", default=os.path.join(os.path.dirname(__file__), "..", "data"))
@@ -200,17 +216,8 @@ def main():
             continue
         family_sections = []
         if args.part:
-            sections, found = read_sections(args.part, marker)
+            sections, found = check_file(args.part, marker)
             problems += found
-            for s in sections:
-                for n, t in s.body:
-                    if marker in t:
-                        problems.append(f"{args.part}:{n}: section marker in body text")
-                need = min_words(args.part, s.header, marker)
-                if len(s.words()) < need:
-                    problems.append(f"{args.part}:{s.line}: «{s.header}» has {len(s.words())} "
-                                    f"words (at least {need})")
-            problems += check_templates(sections)
             others = []
             for rel in files:
                 path = os.path.join(args.data, "Dann", rel)
@@ -235,18 +242,8 @@ def main():
                 if name in complete:
                     problems.append(f"{path}: missing file of the complete family {name}")
                 continue
-            sections, found = read_sections(path, marker)
+            sections, found = check_file(path, marker)
             problems += found
-            for s in sections:
-                for n, t in s.body:
-                    if marker in t:
-                        problems.append(f"{path}:{n}: section marker in body text")
-                need = min_words(path, s.header, marker)
-                got = len(s.words())
-                if got < need:
-                    problems.append(f"{path}:{s.line}: «{s.header}» has {got} words "
-                                    f"(at least {need})")
-            problems += check_templates(sections)
             family_sections += sections
             checked += 1
         problems += check_sentences(family_sections)
